@@ -1,0 +1,16 @@
+# Fails when a core file includes anything outside the standard library and
+# the core itself. Core headers are included by path ("scene/Foo.h").
+set(bad "")
+foreach(file IN LISTS FILES)
+  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "<(Q[A-Za-z]*|X11/|fluidsynth|dbus|gtest|gmock)")
+      list(APPEND bad "${file}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  list(JOIN bad "\n" text)
+  message(FATAL_ERROR "Core files may include only the standard library:\n${text}")
+endif()
+file(TOUCH ${STAMP})
