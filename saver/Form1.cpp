@@ -174,21 +174,23 @@ void Form1::MouseMove(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float 
     if (ended_ || !saverRunning_) {
         return;
     }
+    // The window is measured on the monotonic clock, so it closes normally
+    // across midnight and across changes of the wall clock. A move that comes
+    // after the window has closed starts a new count: moves spread over more
+    // than ten seconds never add up.
+    const int64_t now = s_.ticks.TickMs();
+    if (moveWindowStart_ && now - *moveWindowStart_ > MoveWindowMs) {
+        moveWindowStart_.reset();
+        mouseMoves_ = 0;
+    }
+    if (!moveWindowStart_) {
+        moveWindowStart_ = now;
+    }
     if (mouseMoves_ < INT16_MAX) {
         ++mouseMoves_;
     }
     if (mouseMoves_ == settings_.MouseSensitivity) {
         CloseDown();
-        return;
-    }
-    // The window is measured on the monotonic clock, so it closes normally
-    // across midnight and across changes of the wall clock.
-    const int64_t now = s_.ticks.TickMs();
-    if (!moveWindowStart_) {
-        moveWindowStart_ = now;
-    } else if (now - *moveWindowStart_ > MoveWindowMs) {
-        moveWindowStart_.reset();
-        mouseMoves_ = 0;
     }
 }
 
