@@ -20,6 +20,12 @@ public:
                                const std::string& installPath);
 
 private:
+    // The last two characters of the display mode that matches the current
+    // size and depth, or "" when none does.
+    std::string CurrentModeColourText();
+    void LoadPictures(const SettingsRecord& settings, SceneState& scene,
+                      const std::string& installPath);
+
     VexoDDrw& draw_;
     DisplayInfo& display_;
     SaverHost& host_;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "saver/DateTimeSource.h"
 #include "saver/TickClock.h"
+#include "scene/FlakeMotion.h"
 #include "scene/RandomSource.h"
 #include "scene/SceneState.h"
 #include "scene/VexoDDrw.h"
@@ -17,10 +21,14 @@ public:
     void ComposeFrame();
 
 private:
+    // A text with its shadow: black one pixel right and below, then red.
+    void DrawShadowedText(const std::string& text, int32_t x, int32_t y);
+    void DrawCalendar();
+    void DrawText(const std::string& text, int32_t size, int32_t x, int32_t y, uint32_t colour);
+
     VexoDDrw& draw_;
-    TickClock& ticks_;
     DateTimeSource& dates_;
-    RandomSource& random_;
     const SettingsRecord& settings_;
     SceneState& scene_;
+    FlakeMotion motion_;
 };
