@@ -19,7 +19,7 @@ target_include_directories(glintfall_core PUBLIC ${CMAKE_SOURCE_DIR})
 # the header happens to be on the default include path.
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/core-includes.ok
-  COMMAND ${CMAKE_COMMAND} -DFILES="${core_sources};${core_headers}"
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
           -DSTAMP=${CMAKE_BINARY_DIR}/core-includes.ok
           -P ${CMAKE_SOURCE_DIR}/cmake/CheckCoreIncludes.cmake
   DEPENDS ${core_sources} ${core_headers} ${CMAKE_SOURCE_DIR}/cmake/CheckCoreIncludes.cmake
