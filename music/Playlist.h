@@ -36,6 +36,11 @@ public:
     int16_t SoundOffSeconds() const { return soundOffSeconds_; }
 
 private:
+    // True when no song can be chosen: none was checked when the settings
+    // were read, or no flag equals 1 (a hand-edited store may hold others).
+    bool NothingToPlay() const;
+    bool IsChecked(int16_t song) const;
+
     VexoSnd& sound_;
     const SettingsRecord& settings_;
     Timer& timerMidi_;
@@ -45,4 +50,5 @@ private:
     int16_t currentSong_ = 0;
     int16_t soundOffSeconds_ = 0;
     int32_t soundOffElapsed_ = 0;
+    bool soundOffFired_ = false;
 };
