@@ -12,7 +12,7 @@
 #include "settings/SettingsRecord.h"
 
 // Builds one whole frame, back to front, moving the flakes and the greeting
-// on their own pace on the way, and presents it.
+// at their own pace on the way, and presents it.
 class FrameComposer {
 public:
     FrameComposer(VexoDDrw& draw, TickClock& ticks, DateTimeSource& dates, RandomSource& random,
