@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int kSupersample = 4;
+constexpr int kFaintest = 10;
 const QColor kIce(150, 200, 255);
 const QColor kEdge(196, 226, 255);
 
@@ -40,7 +41,7 @@ std::vector<QImage> FlakePainter::layer(const std::vector<int>& sizes, std::uint
 
 QImage FlakePainter::flake(int size, Kind kind, std::uint32_t seed) {
     const int big = size * kSupersample;
-    const double margin = std::max(1.0, size * 0.07) * kSupersample;
+    const double margin = std::max(size < 10 ? 1.5 : 1.0, size * 0.07) * kSupersample;
     Arm arm;
     arm.kind = kind;
     arm.radius = big / 2.0 - margin;
@@ -85,7 +86,18 @@ QImage FlakePainter::flake(int size, Kind kind, std::uint32_t seed) {
     painter.drawImage(0, 0, glow);
     painter.drawImage(0, 0, small);
     painter.end();
-    return result.convertToFormat(QImage::Format_ARGB32);
+    // The faintest fringe of the glow is cut away, so even the tiniest flake
+    // keeps clear corners for readers that only know the key colour.
+    QImage straight = result.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(straight.scanLine(y));
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(line[x]) < kFaintest) {
+                line[x] = 0;
+            }
+        }
+    }
+    return straight;
 }
 
 void FlakePainter::drawArm(QPainter& painter, const Arm& arm, Rng& rng, bool outline) {
