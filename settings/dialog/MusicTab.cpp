@@ -36,18 +36,27 @@ QString Title(int song) {
 
 MusicTab::MusicTab(SettingsStore& store, VexoSnd& sound, std::string installPath, QWidget* parent)
     : QWidget(parent), store_(store), sound_(sound), installPath_(std::move(installPath)) {
+    // Made first, so that the keyboard reaches the row above the songs first.
+    QWidget* top = TopRow();
+
+    // The columns share the width in proportion to their longest titles, so
+    // that every title shows whole.
     auto* columns = new QHBoxLayout;
-    columns->setSpacing(6);
-    columns->addWidget(SongColumn(0));
-    columns->addWidget(Line("Line2", QFrame::VLine));
-    columns->addWidget(SongColumn(SongsPerColumn));
-    columns->addWidget(Line("Line4", QFrame::VLine));
-    columns->addWidget(SongColumn(2 * SongsPerColumn));
+    columns->setSpacing(2);
+    for (int column = 0; column < SongCount / SongsPerColumn; ++column) {
+        if (column > 0) {
+            columns->addWidget(Line(column == 1 ? "Line2" : "Line4", QFrame::VLine));
+        }
+        QWidget* songs = SongColumn(column * SongsPerColumn);
+        const int width = songs->sizeHint().width();
+        songs->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        columns->addWidget(songs, width);
+    }
 
     auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(6, 4, 6, 4);
+    rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(3);
-    rows->addWidget(TopRow());
+    rows->addWidget(top);
     rows->addWidget(Line("Line1", QFrame::HLine));
     rows->addLayout(columns);
     rows->addStretch();
@@ -82,7 +91,7 @@ QWidget* MusicTab::TopRow() {
     cmdKeyboard_ = new QPushButton("Keyboard Options");
     cmdKeyboard_->setObjectName("cmdKeyboard");
 
-    auto* row = new QWidget;
+    auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(before);
@@ -96,14 +105,15 @@ QWidget* MusicTab::TopRow() {
 }
 
 QWidget* MusicTab::SongColumn(int first) {
-    auto* column = new QWidget;
+    // Made a child at once, so that its size is measured in the tab's font.
+    auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
     for (int i = first; i < first + SongsPerColumn; ++i) {
         auto* test = new QPushButton(TestCaption);
         test->setObjectName(QString("cmdTestMusic(%1)").arg(i));
-        test->setFixedSize(44, 21);
+        test->setFixedSize(36, 21);
         connect(test, &QPushButton::clicked, this, [this, i] { TestPlay(i); });
 
         auto* check = new QCheckBox(Title(i));
@@ -118,7 +128,7 @@ QWidget* MusicTab::SongColumn(int first) {
         cmdTestMusic_[static_cast<size_t>(i)] = test;
         chkMidi_[static_cast<size_t>(i)] = check;
         auto* row = new QHBoxLayout;
-        row->setSpacing(4);
+        row->setSpacing(3);
         row->addWidget(test);
         row->addWidget(check, 1);
         layout->addLayout(row);

@@ -14,7 +14,7 @@ OfferTab::OfferTab(QWidget* parent) : QWidget(parent) {
 
     auto* body = new QLabel(
         "Enjoying the snow? The Glintfall Holiday Collection brings the whole season to your "
-        "screen. The CD-ROM holds more Glintfall holiday screensavers: a village square under "
+        "screen. The disc holds more Glintfall holiday screensavers: a village square under "
         "the evening snow, a frosted window with candles, a starlit pine forest and a "
         "fireside scene, each with its own greetings, calendar and falling snow.\n\n"
         "It also carries a songbook of well-loved carols to play along with the screensavers, "

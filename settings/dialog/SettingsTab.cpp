@@ -41,8 +41,8 @@ QLineEdit* NumberBox(const QString& name) {
 }
 
 void Compact(QLayout* layout) {
-    layout->setContentsMargins(6, 2, 6, 4);
-    layout->setSpacing(3);
+    layout->setContentsMargins(6, 1, 6, 3);
+    layout->setSpacing(2);
 }
 
 }  // namespace
@@ -57,13 +57,16 @@ SettingsTab::SettingsTab(SettingsStore& store, QWidget* parent) : QWidget(parent
     middle->addWidget(BorderAndCountDown(), 4);
     middle->addWidget(CalendarFrame(), 3);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(BackgroundFrame(), 1);
-    bottom->addWidget(LayersAndPower(), 0);
+    auto* bottom = new QGridLayout;
+    bottom->setSpacing(4);
+    bottom->addWidget(BackgroundFrame(), 0, 0);
+    bottom->addWidget(LayersFrame(), 0, 1);
+    bottom->addWidget(PowerSave(), 1, 0, 1, 2, Qt::AlignRight);
+    bottom->setColumnStretch(0, 1);
 
     auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(6, 6, 6, 6);
-    rows->setSpacing(4);
+    rows->setContentsMargins(6, 4, 6, 2);
+    rows->setSpacing(3);
     rows->addLayout(top);
     rows->addLayout(middle);
     rows->addLayout(bottom);
@@ -250,39 +253,37 @@ QGroupBox* SettingsTab::BackgroundFrame() {
     rotation->addWidget(hsbRotate_, 0, 0);
     rotation->addWidget(txtRotate_, 0, 1);
     rotation->addWidget(speed, 1, 0, Qt::AlignHCenter);
-    rotation->addWidget(keys, 2, 0, 1, 2);
+    rotation->addWidget(keys, 2, 0, 1, 2, Qt::AlignTop);
+    rotation->setRowStretch(2, 1);
     grid->addLayout(rotation, 0, 2, 3, 1);
     grid->setColumnStretch(2, 1);
     return frame;
 }
 
-QWidget* SettingsTab::LayersAndPower() {
-    QGroupBox* layers =
+QGroupBox* SettingsTab::LayersFrame() {
+    QGroupBox* frame =
         Frame("Frame5", "Snowflake Layers",
               "Show the snowflakes.  If the snow appears jittery, try unchecking a layer and "
               "see if that helps.");
     const char* const captions[] = {"Show front layer", "Show mid layer", "Show back layer"};
-    auto* layerColumn = new QVBoxLayout(layers);
-    Compact(layerColumn);
+    auto* column = new QVBoxLayout(frame);
+    Compact(column);
     for (int i = 0; i < LayerCount; ++i) {
         QCheckBox* box =
             Check(QString("chkLayer(%1)").arg(i), captions[i], "Layer" + std::to_string(i + 1));
         chkLayer_[static_cast<size_t>(i)] = box;
-        layerColumn->addWidget(box);
+        column->addWidget(box);
     }
+    column->addStretch();
+    return frame;
+}
 
+QCheckBox* SettingsTab::PowerSave() {
     chkPowerSave_ = Check("chkPowerSave", "Disable any Power Saving settings", "PwrSave");
     chkPowerSave_->setToolTip(
         "If you have your Monitor set to turn off enabling this will keep that setting, "
         "otherwise the screensaver will ignore those settings");
-
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addWidget(layers);
-    layout->addWidget(chkPowerSave_);
-    return column;
+    return chkPowerSave_;
 }
 
 void SettingsTab::Load(DialogLoader& loader) {

@@ -36,7 +36,8 @@ private:
     QWidget* BorderAndCountDown();
     QGroupBox* CalendarFrame();
     QGroupBox* BackgroundFrame();
-    QWidget* LayersAndPower();
+    QGroupBox* LayersFrame();
+    QCheckBox* PowerSave();
 
     QCheckBox* Check(const QString& name, const QString& caption, const std::string& key);
     QSlider* Slider(const QString& name, int minimum, int maximum, QLineEdit* numberBox,

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "settings/Registry.h"
@@ -36,15 +37,24 @@ Setup::Setup(SettingsStore& store, VexoSnd& sound, std::string installPath, UrlO
     setObjectName("Setup");
     setWindowTitle("Glintfall by Tavrin");
     setFixedSize(ClientWidth, ClientHeight);
+    // Every control has to fit a fixed 620 x 465 window, as the saver's
+    // settings always have; a narrow sans face keeps the song titles whole.
+    QFont face = font();
+    face.setFamilies({"Liberation Sans", "Arial", face.family()});
+    face.setPointSizeF(std::min(face.pointSizeF(), 9.0));
+    setFont(face);
 
     auto* tabs = new QTabWidget;
     tabs->setObjectName("SSTab1");
     tabs->setFixedSize(613, 361);
-    settingsTab_ = new SettingsTab(store);
-    musicTab_ = new MusicTab(store, sound, installPath);
+    // The pages are made inside the window, in its font, so that the music
+    // page measures its titles as they will be shown.
+    tabs->setParent(this);
+    settingsTab_ = new SettingsTab(store, tabs);
+    musicTab_ = new MusicTab(store, sound, installPath, tabs);
     tabs->addTab(settingsTab_, "Settings");
     tabs->addTab(musicTab_, "Music");
-    tabs->addTab(new OfferTab, "CD-ROM Offer");
+    tabs->addTab(new OfferTab(tabs), "CD-ROM Offer");
     tabs->setCurrentWidget(musicTab_);
     connect(settingsTab_->HelpButton(), &QPushButton::clicked, this,
             [this] { commands_.ShowBackgroundHelp(); });
