@@ -20,7 +20,7 @@ TEST(FormLoad, FirstStartWritesFactoryValuesThenRunsInOrder) {
     SaverRig rig;
     Form1& form = rig.Load();
 
-    EXPECT_EQ(rig.store.writes.size(), 36u + 24u + 1u) << "factory values, then the marker";
+    EXPECT_EQ(rig.store.writes.size(), 36u + 22u + 1u) << "factory values, then the marker";
     EXPECT_EQ(rig.store.Get("SetReg"), "2");
     EXPECT_EQ(form.Settings().MouseSensitivity, 10);
     EXPECT_TRUE(form.SaverRunning());

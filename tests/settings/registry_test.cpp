@@ -18,7 +18,7 @@ TEST(Registry, FactoryValuesAreWrittenSongsFirstThenOptionsInOrder) {
     FakeSettingsStore store;
     SetRegistry(store);
 
-    ASSERT_EQ(store.writes.size(), 36u + 24u);
+    ASSERT_EQ(store.writes.size(), 36u + 22u);
     for (int n = 1; n <= 36; ++n) {
         EXPECT_EQ(store.writes[n - 1], std::make_pair("Music" + std::to_string(n), std::string("1")));
     }
