@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -62,7 +63,7 @@ QByteArray rawBytes(const QString& folder, const QString& name) {
 // Mean alpha difference between a flake and itself turned by degrees about
 // its centre, relative to its mean alpha (0 means an exact symmetry).
 double turnedDifference(const QImage& flake, double degrees) {
-    const double angle = degrees * 3.14159265358979 / 180.0;
+    const double angle = degrees * std::numbers::pi / 180.0;
     const double cx = flake.width() / 2.0;
     const double cy = flake.height() / 2.0;
     auto alphaAt = [&flake](int x, int y) {
