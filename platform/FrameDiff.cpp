@@ -1,0 +1,81 @@
+#include "platform/FrameDiff.h"
+
+#include <algorithm>
+#include <cstddef>
+
+std::vector<QRect> FrameDiff::dirtyRects(const std::vector<DrawOp>& previous,
+                                         const std::vector<DrawOp>& current, const QRect& frame) {
+    // Most ops of a frame are those of the frame before: skip the common
+    // head and tail, and align the rest with a longest common subsequence.
+    std::size_t head = 0;
+    while (head < previous.size() && head < current.size() &&
+           previous[head].sameAs(current[head])) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < previous.size() - head && tail < current.size() - head &&
+           previous[previous.size() - 1 - tail].sameAs(current[current.size() - 1 - tail])) {
+        ++tail;
+    }
+    const std::size_t rows = previous.size() - head - tail;
+    const std::size_t cols = current.size() - head - tail;
+
+    // lengths[i][j]: longest common subsequence of the old ops from i and the
+    // new ops from j (both counted within the middle part).
+    std::vector<std::size_t> lengths((rows + 1) * (cols + 1), 0);
+    const auto at = [&](std::size_t i, std::size_t j) -> std::size_t& {
+        return lengths[i * (cols + 1) + j];
+    };
+    for (std::size_t i = rows; i-- > 0;) {
+        for (std::size_t j = cols; j-- > 0;) {
+            at(i, j) = previous[head + i].sameAs(current[head + j])
+                           ? at(i + 1, j + 1) + 1
+                           : std::max(at(i + 1, j), at(i, j + 1));
+        }
+    }
+
+    std::vector<QRect> dirty;
+    const auto mark = [&](const DrawOp& op) {
+        const QRect visible = op.rect & frame;
+        if (!visible.isEmpty()) {
+            dirty.push_back(visible);
+        }
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < rows && j < cols) {
+        if (previous[head + i].sameAs(current[head + j])) {
+            ++i;
+            ++j;
+        } else if (at(i + 1, j) >= at(i, j + 1)) {
+            mark(previous[head + i++]);
+        } else {
+            mark(current[head + j++]);
+        }
+    }
+    for (; i < rows; ++i) {
+        mark(previous[head + i]);
+    }
+    for (; j < cols; ++j) {
+        mark(current[head + j]);
+    }
+    mergeOverlaps(dirty);
+    return dirty;
+}
+
+void FrameDiff::mergeOverlaps(std::vector<QRect>& rects) {
+    bool merged = true;
+    while (merged) {
+        merged = false;
+        for (std::size_t a = 0; a < rects.size() && !merged; ++a) {
+            for (std::size_t b = a + 1; b < rects.size(); ++b) {
+                if (rects[a].intersects(rects[b])) {
+                    rects[a] |= rects[b];
+                    rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(b));
+                    merged = true;
+                    break;
+                }
+            }
+        }
+    }
+}

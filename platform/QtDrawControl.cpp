@@ -1,0 +1,237 @@
+#include "platform/QtDrawControl.h"
+
+#include <QPainter>
+
+#include "platform/FrameDiff.h"
+#include "platform/PictureLoader.h"
+#include "platform/SaverWindow.h"
+
+namespace {
+
+// Text pictures number their content from here, far above any surface's.
+constexpr uint64_t kFirstTextSerial = uint64_t{1} << 62;
+constexpr int32_t kLargestFrame = 16384;
+
+QRgb toQRgb(uint32_t colour) {
+    return qRgb(static_cast<int>(colour & 0xff), static_cast<int>((colour >> 8) & 0xff),
+                static_cast<int>((colour >> 16) & 0xff));
+}
+
+}  // namespace
+
+QtDrawControl::QtDrawControl(SaverWindow* window) : window_(window), texts_(kFirstTextSerial) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &QtDrawControl::raiseFrameEvent);
+}
+
+QtDrawControl::~QtDrawControl() {
+    CloseSession();
+}
+
+bool QtDrawControl::OpenSession(int32_t width, int32_t height, int32_t /*colourBits*/,
+                                const std::string& /*reserved*/) {
+    // The frame is always 32 bits deep: the display's depth only matters to
+    // the X server, which converts when the window is shown.
+    if (width <= 0 || height <= 0 || width > kLargestFrame || height > kLargestFrame) {
+        return false;
+    }
+    CloseSession();
+    frame_ = QImage(width, height, QImage::Format_RGB32);
+    frame_.fill(Qt::black);
+    open_ = true;
+    updateTimer();
+    return true;
+}
+
+void QtDrawControl::CloseSession() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    updateTimer();
+    if (window_ != nullptr) {
+        window_->forgetFrame();
+    }
+    surfaces_.clear();
+    previous_.clear();
+    current_.clear();
+    texts_.clear();
+    frame_ = QImage();
+}
+
+int32_t QtDrawControl::CreateSurface() {
+    if (!open_) {
+        return 0;
+    }
+    surfaces_.emplace_back();
+    return static_cast<int32_t>(surfaces_.size());
+}
+
+QtDrawControl::Surface* QtDrawControl::find(int32_t surface) {
+    if (!open_ || surface < 1 || static_cast<std::size_t>(surface) > surfaces_.size()) {
+        return nullptr;
+    }
+    return &surfaces_[static_cast<std::size_t>(surface) - 1];
+}
+
+void QtDrawControl::LoadSurfacePicture(int32_t surface, int32_t /*kind*/, const std::string& path,
+                                       int32_t keyMode) {
+    if (Surface* found = find(surface)) {
+        found->picture = PictureLoader::load(QString::fromStdString(path), keyMode);
+        found->serial = nextSerial_++;
+    }
+}
+
+void QtDrawControl::SetSurfaceLeft(int32_t surface, int32_t x) {
+    if (Surface* found = find(surface)) {
+        found->left = x;
+    }
+}
+
+void QtDrawControl::SetSurfaceTop(int32_t surface, int32_t y) {
+    if (Surface* found = find(surface)) {
+        found->top = y;
+    }
+}
+
+int32_t QtDrawControl::GetSurfaceLeft(int32_t surface) {
+    const Surface* found = find(surface);
+    return found != nullptr ? found->left : 0;
+}
+
+int32_t QtDrawControl::GetSurfaceTop(int32_t surface) {
+    const Surface* found = find(surface);
+    return found != nullptr ? found->top : 0;
+}
+
+void QtDrawControl::MoveSurfaceRight(int32_t surface, int32_t n) {
+    if (Surface* found = find(surface)) {
+        found->left += n;
+    }
+}
+
+void QtDrawControl::MoveSurfaceUp(int32_t surface, int32_t n) {
+    if (Surface* found = find(surface)) {
+        found->top -= n;
+    }
+}
+
+// The saver sets these two options on the greeting picture only. The picture
+// is drawn like every other keyed surface, which is all the greeting needs,
+// so the values are accepted and have no effect.
+void QtDrawControl::SetSurfaceOptionA(int32_t /*surface*/, int32_t /*value*/) {}
+
+void QtDrawControl::SetSurfaceOptionB(int32_t /*surface*/, int32_t /*value*/) {}
+
+void QtDrawControl::ClearFrame(uint32_t colour) {
+    if (!open_) {
+        return;
+    }
+    // A fill covers the whole frame, so nothing drawn before it can show.
+    current_.clear();
+    current_.push_back(DrawOp{DrawOp::Kind::Fill, frame_.rect(), toQRgb(colour), QImage()});
+}
+
+void QtDrawControl::DrawSurface(int32_t surface) {
+    const Surface* found = find(surface);
+    if (found == nullptr || found->picture.isNull()) {
+        return;
+    }
+    current_.push_back(
+        DrawOp{DrawOp::Kind::Picture,
+               QRect(found->left, found->top, found->picture.width(), found->picture.height()),
+               found->serial, found->picture});
+}
+
+void QtDrawControl::SetTextFont(const std::string& face, int32_t size, int32_t weight, bool italic,
+                                bool underline, bool strikeOut) {
+    // Arial is not installed on Linux; Liberation Sans has the same metrics,
+    // so texts take the room they were laid out for.
+    const QString family =
+        face == "Arial" ? QStringLiteral("Liberation Sans") : QString::fromStdString(face);
+    if (font_.family() != family) {
+        font_.setFamily(family);
+    }
+    // The size counts pixels. The weight comes in tenths of the usual font
+    // weights, so 30 and the like draw normal text and 60 and more bold.
+    font_.setPixelSize(std::max(1, size));
+    font_.setWeight(weight >= 60 ? QFont::Bold : QFont::Normal);
+    font_.setItalic(italic);
+    font_.setUnderline(underline);
+    font_.setStrikeOut(strikeOut);
+}
+
+void QtDrawControl::DrawText(const std::string& text, int32_t x, int32_t y, uint32_t colour) {
+    if (!open_) {
+        return;
+    }
+    const TextCache::Entry& entry =
+        texts_.lookup(QString::fromStdString(text), font_, toQRgb(colour));
+    if (entry.picture.isNull()) {
+        return;
+    }
+    current_.push_back(DrawOp{DrawOp::Kind::Picture,
+                              QRect(QPoint(x, y) + entry.offset, entry.picture.size()),
+                              entry.serial, entry.picture});
+}
+
+void QtDrawControl::PresentFrame() {
+    if (!open_) {
+        return;
+    }
+    const std::vector<QRect> dirty =
+        fullRepaint_ ? std::vector<QRect>{frame_.rect()}
+                     : FrameDiff::dirtyRects(previous_, current_, frame_.rect());
+    compose(dirty);
+    texts_.endFrame();
+    std::swap(previous_, current_);
+    current_.clear();
+    if (window_ != nullptr && !dirty.empty()) {
+        window_->showFrame(frame_, dirty);
+    }
+}
+
+void QtDrawControl::compose(const std::vector<QRect>& rects) {
+    if (rects.empty()) {
+        return;
+    }
+    // A frame that does not start with a fill starts from black.
+    const bool filled = !current_.empty() && current_.front().kind == DrawOp::Kind::Fill;
+    QPainter painter(&frame_);
+    for (const QRect& rect : rects) {
+        if (!filled) {
+            painter.fillRect(rect, Qt::black);
+        }
+        for (const DrawOp& op : current_) {
+            const QRect part = op.rect & rect;
+            if (part.isEmpty()) {
+                continue;
+            }
+            if (op.kind == DrawOp::Kind::Fill) {
+                painter.fillRect(part, QColor(static_cast<QRgb>(op.content)));
+            } else {
+                painter.drawImage(part.topLeft(), op.picture, part.translated(-op.rect.topLeft()));
+            }
+        }
+    }
+}
+
+void QtDrawControl::setFrameInterval(int milliseconds) {
+    frameInterval_ = milliseconds;
+    updateTimer();
+}
+
+void QtDrawControl::updateTimer() {
+    if (open_ && frameInterval_ > 0) {
+        timer_.start(frameInterval_);
+    } else {
+        timer_.stop();
+    }
+}
+
+void QtDrawControl::raiseFrameEvent() {
+    ++frameEvents_;
+    if (events_ != nullptr) {
+        events_->ComposeFrame();
+    }
+}

@@ -1,0 +1,197 @@
+#include "platform/SaverWindow.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+#include "platform/KeyCodes.h"
+
+namespace {
+
+// The button argument of the mouse events: 1 left, 2 right, 4 middle.
+int16_t buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+SaverWindow::SaverWindow() : backingStore_(this) {
+    setSurfaceType(QSurface::RasterSurface);
+}
+
+void SaverWindow::showSaver() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (screen != nullptr) {
+        setScreen(screen);
+        // Without a window manager a full-screen request alone can leave the
+        // window without any size: give it the screen's geometry directly.
+        setGeometry(screen->geometry());
+    }
+    show();
+    requestActivate();
+}
+
+void SaverWindow::setCursorVisible(bool visible) {
+    if (visible) {
+        unsetCursor();
+    } else {
+        setCursor(QCursor(Qt::BlankCursor));
+    }
+}
+
+QRect SaverWindow::frameTarget() const {
+    if (frame_ == nullptr || frame_->isNull() || width() <= 0 || height() <= 0) {
+        return {};
+    }
+    const double scale = std::min(static_cast<double>(width()) / frame_->width(),
+                                  static_cast<double>(height()) / frame_->height());
+    const int targetWidth = static_cast<int>(std::lround(frame_->width() * scale));
+    const int targetHeight = static_cast<int>(std::lround(frame_->height() * scale));
+    return {(width() - targetWidth) / 2, (height() - targetHeight) / 2, targetWidth, targetHeight};
+}
+
+QRect SaverWindow::windowRect(const QRect& rect) const {
+    const QRect target = frameTarget();
+    if (target.isEmpty()) {
+        return {};
+    }
+    const double scaleX = static_cast<double>(target.width()) / frame_->width();
+    const double scaleY = static_cast<double>(target.height()) / frame_->height();
+    // One pixel of margin on each side absorbs the rounding of the scaler,
+    // which picks each window pixel's source by its centre.
+    const int left = static_cast<int>(std::floor(rect.left() * scaleX)) - 1;
+    const int top = static_cast<int>(std::floor(rect.top() * scaleY)) - 1;
+    const int right = static_cast<int>(std::ceil((rect.right() + 1) * scaleX)) + 1;
+    const int bottom = static_cast<int>(std::ceil((rect.bottom() + 1) * scaleY)) + 1;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(target.topLeft()) &
+           target;
+}
+
+void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty) {
+    if (frame_ != &frame || frame_->size() != frame.size()) {
+        frame_ = &frame;
+        paint(QRegion(0, 0, width(), height()));
+        return;
+    }
+    QRegion region;
+    for (const QRect& rect : dirty) {
+        region += windowRect(rect);
+    }
+    paint(region);
+}
+
+void SaverWindow::forgetFrame() {
+    frame_ = nullptr;
+    paint(QRegion(0, 0, width(), height()));
+}
+
+void SaverWindow::paint(const QRegion& region) {
+    if (!isExposed() || region.isEmpty()) {
+        return;
+    }
+    const QRect target = frameTarget();
+    if (frame_ != nullptr) {
+        scaler_.setGeometry(frame_->size(), target);
+    }
+    backingStore_.beginPaint(region);
+    QPaintDevice* device = backingStore_.paintDevice();
+    const QRegion bars = region - target;
+    if (!bars.isEmpty()) {
+        QPainter painter(device);
+        for (const QRect& rect : bars) {
+            painter.fillRect(rect, Qt::black);
+        }
+    }
+    if (!target.isEmpty()) {
+        if (device->devType() == QInternal::Image && static_cast<QImage*>(device)->depth() == 32) {
+            for (const QRect& rect : region) {
+                scaler_.scale(*frame_, *static_cast<QImage*>(device), rect);
+            }
+        } else {
+            // A backing store that is no plain image: let Qt scale.
+            QPainter painter(device);
+            painter.setClipRegion(region);
+            painter.drawImage(target, *frame_);
+        }
+    }
+    backingStore_.endPaint();
+    backingStore_.flush(region);
+}
+
+void SaverWindow::exposeEvent(QExposeEvent* /*event*/) {
+    if (isExposed()) {
+        paint(QRegion(0, 0, width(), height()));
+        grabInput();
+    }
+}
+
+void SaverWindow::resizeEvent(QResizeEvent* /*event*/) {
+    backingStore_.resize(size());
+}
+
+void SaverWindow::showEvent(QShowEvent* /*event*/) {
+    // A window that appears under a still pointer gets a move event for it;
+    // that is no move, so the start position is remembered.
+    pointer_ = QCursor::pos(screen());
+    pointerKnown_ = true;
+}
+
+void SaverWindow::grabInput() {
+    if (!grabbed_) {
+        const bool keyboard = setKeyboardGrabEnabled(true);
+        const bool mouse = setMouseGrabEnabled(true);
+        grabbed_ = keyboard && mouse;
+    }
+}
+
+void SaverWindow::keyPressEvent(QKeyEvent* event) {
+    if (events_ == nullptr) {
+        return;
+    }
+    events_->KeyDown(KeyCodes::virtualKey(event->key(), event->modifiers()),
+                     KeyCodes::shiftState(event->modifiers()));
+}
+
+void SaverWindow::mousePressEvent(QMouseEvent* event) {
+    if (events_ == nullptr) {
+        return;
+    }
+    const QPointF position = event->position();
+    events_->MouseDown(buttonCode(event->button()), KeyCodes::shiftState(event->modifiers()),
+                       static_cast<float>(position.x()), static_cast<float>(position.y()));
+}
+
+void SaverWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF global = event->globalPosition();
+    if (pointerKnown_ && global == pointer_) {
+        return;
+    }
+    pointer_ = global;
+    pointerKnown_ = true;
+    int16_t buttons = 0;
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (event->buttons().testFlag(button)) {
+            buttons |= buttonCode(button);
+        }
+    }
+    if (events_ == nullptr) {
+        return;
+    }
+    const QPointF position = event->position();
+    events_->MouseMove(buttons, KeyCodes::shiftState(event->modifiers()),
+                       static_cast<float>(position.x()), static_cast<float>(position.y()));
+}

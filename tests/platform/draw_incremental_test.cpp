@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <array>
+#include <random>
+
+#include "draw_BmpFiles.h"
+#include "platform/QtDrawControl.h"
+
+namespace {
+
+// Drives two controls with the same calls, one composing only what changed
+// and one composing every frame whole, and compares their frames.
+class IncrementalFrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        writePictures();
+        for (QtDrawControl* control : {&incremental_, &whole_}) {
+            control->setFrameInterval(0);
+            ASSERT_TRUE(control->OpenSession(1024, 768, 32, ""));
+        }
+        whole_.setFullRepaint(true);
+        for (int i = 0; i < 2; ++i) {
+            background_[i] = load(QStringLiteral("bg%1.bmp").arg(i), VexoDDrw::KeyOpaque);
+        }
+        for (std::size_t i = 0; i < flakes_.size(); ++i) {
+            flakes_[i] = load(i % 2 == 0 ? "flake.bmp" : "soft.bmp", VexoDDrw::KeyTransparent);
+            both([&](VexoDDrw& c) {
+                c.SetSurfaceLeft(flakes_[i], static_cast<int32_t>(i * 97 % 1040) - 20);
+                c.SetSurfaceTop(flakes_[i], static_cast<int32_t>(i * 53 % 800) - 30);
+            });
+        }
+        greeting_ = load("greeting.bmp", VexoDDrw::KeyTransparent);
+    }
+
+    template <typename Call>
+    void both(Call call) {
+        call(incremental_);
+        call(whole_);
+    }
+
+    int32_t load(const QString& name, int32_t keyMode) {
+        int32_t surface = 0;
+        both([&](VexoDDrw& c) {
+            surface = c.CreateSurface();
+            c.LoadSurfacePicture(surface, 1, folder_.filePath(name).toStdString(), keyMode);
+        });
+        return surface;
+    }
+
+    void writePictures() {
+        for (int i = 0; i < 2; ++i) {
+            QImage background(1024, 768, QImage::Format_RGB32);
+            for (int y = 0; y < 768; ++y) {
+                for (int x = 0; x < 1024; ++x) {
+                    background.setPixel(x, y, qRgb((x + 90 * i) & 0xff, y & 0xff, (x ^ y) & 0xff));
+                }
+            }
+            ASSERT_TRUE(background.save(folder_.filePath(QStringLiteral("bg%1.bmp").arg(i))));
+        }
+        QImage flake(20, 20, QImage::Format_RGB32);
+        flake.fill(qRgb(255, 0, 255));
+        QPainter painter(&flake);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(2, 2, 16, 16);
+        painter.end();
+        ASSERT_TRUE(flake.save(folder_.filePath("flake.bmp")));
+        std::vector<uint32_t> soft(15 * 15);
+        for (std::size_t i = 0; i < soft.size(); ++i) {
+            soft[i] = (static_cast<uint32_t>(i * 17 % 256) << 24) | 0xe0e0ff;
+        }
+        ASSERT_TRUE(BmpFiles::write32(folder_.filePath("soft.bmp"), 15, 15, soft, true));
+        QImage greeting(300, 200, QImage::Format_RGB32);
+        greeting.fill(qRgb(255, 0, 255));
+        painter.begin(&greeting);
+        painter.fillRect(20, 20, 260, 160, QColor(200, 30, 40));
+        painter.end();
+        ASSERT_TRUE(greeting.save(folder_.filePath("greeting.bmp")));
+    }
+
+    void text(const std::string& text, int32_t size, int32_t x, int32_t y, uint32_t colour) {
+        both([&](VexoDDrw& c) {
+            c.SetTextFont("Arial", size, 30, false, false, false);
+            c.DrawText(text, x, y, colour);
+        });
+    }
+
+    // One frame of a scene that moves like the saver's, with some oddities:
+    // a frame without a fill, a changed fill colour, surfaces that skip
+    // frames and a pair of flakes that swap their drawing order.
+    void frame(int n) {
+        if (n % 97 != 50) {
+            both([&](VexoDDrw& c) { c.ClearFrame(n % 151 == 7 ? Rgb(0, 40, 0) : Rgb(0, 0, 0)); });
+        }
+        if (n % 120 < 100) {
+            both([&](VexoDDrw& c) { c.DrawSurface(background_[n / 60 % 2]); });
+        }
+        text("Merry Christmas", 40, 55, 699, Rgb(0, 0, 0));
+        text("Merry Christmas", 40, 54, 698, Rgb(255, 0, 0));
+        text(std::to_string(20 - n / 40) + " Days Until Christmas", 40, 340, 25, Rgb(255, 0, 0));
+        both([&](VexoDDrw& c) {
+            c.MoveSurfaceRight(greeting_, n % 400 < 200 ? 3 : -3);
+            c.MoveSurfaceUp(greeting_, n % 300 < 150 ? -2 : 2);
+            c.DrawSurface(greeting_);
+        });
+        const bool swapped = n % 50 < 25;
+        for (std::size_t i = 0; i < flakes_.size(); ++i) {
+            const int32_t flake = flakes_[swapped && i < 2 ? 1 - i : i];
+            const bool steps = n % (flake % 3 + 1) == 0;
+            both([&](VexoDDrw& c) { c.MoveSurfaceUp(flake, steps ? -1 : 0); });
+            if (incremental_.GetSurfaceTop(flake) > 770) {
+                const auto left = static_cast<int32_t>(random_() % 1060) - 30;
+                both([&](VexoDDrw& c) {
+                    c.SetSurfaceTop(flake, -20);
+                    c.SetSurfaceLeft(flake, left);
+                });
+            }
+            if (flake != flakes_[5] || n % 9 != 0) {
+                both([&](VexoDDrw& c) { c.DrawSurface(flake); });
+            }
+        }
+        text(std::to_string(10 + n / 25 % 50) + ":00", 14, 958, 17, Rgb(0, 0, 255));
+        both([](VexoDDrw& c) { c.PresentFrame(); });
+    }
+
+    QTemporaryDir folder_;
+    QtDrawControl incremental_;
+    QtDrawControl whole_;
+    std::array<int32_t, 2> background_{};
+    std::array<int32_t, 30> flakes_{};
+    int32_t greeting_ = 0;
+    std::minstd_rand random_{7};
+};
+
+TEST_F(IncrementalFrameTest, EqualsWholeFrameComposition) {
+    // The two flakes that swap order start on the same spot.
+    both([&](VexoDDrw& c) {
+        c.SetSurfaceLeft(flakes_[1], c.GetSurfaceLeft(flakes_[0]) + 5);
+        c.SetSurfaceTop(flakes_[1], c.GetSurfaceTop(flakes_[0]) + 5);
+        c.SetSurfaceLeft(greeting_, 300);
+        c.SetSurfaceTop(greeting_, 200);
+    });
+    for (int n = 0; n < 600; ++n) {
+        frame(n);
+        ASSERT_EQ(incremental_.frame(), whole_.frame()) << "frame " << n;
+    }
+}
+
+TEST_F(IncrementalFrameTest, FollowsAPictureLoadedAnew) {
+    frame(0);
+    both([&](VexoDDrw& c) {
+        c.LoadSurfacePicture(greeting_, 1, folder_.filePath("flake.bmp").toStdString(),
+                             VexoDDrw::KeyOpaque);
+    });
+    frame(1);
+    EXPECT_EQ(incremental_.frame(), whole_.frame());
+}
+
+}  // namespace
