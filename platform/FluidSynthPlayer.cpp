@@ -137,7 +137,8 @@ int64_t FluidSynthPlayer::RenderFrames(int64_t frames) {
 }
 
 void FluidSynthPlayer::Load() {
-    // Nothing else sees these objects until they are published below.
+    // No other thread touches these objects before the driver starts or the
+    // stage turns Ready below.
     settings_ = new_fluid_settings();
     fluid_settings_setnum(settings_, "synth.gain", options_.gain);
     fluid_settings_setnum(settings_, "synth.sample-rate", SampleRate);
