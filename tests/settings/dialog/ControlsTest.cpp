@@ -153,6 +153,7 @@ void ControlsTest::soundOffWritesOnlyAChoiceFromTheList() {
     FakeSettingsStore store = FactoryStore();
     OpenDialog open(store);
     auto* soundOff = open.Find<QComboBox>("cboSoundOff");
+    open.dialog.show();
     const auto choose = [soundOff](const QString& text) {
         soundOff->showPopup();
         QAbstractItemView* list = soundOff->view();
@@ -170,7 +171,9 @@ void ControlsTest::soundOffWritesOnlyAChoiceFromTheList() {
     soundOff->lineEdit()->selectAll();
     QTest::keyClicks(soundOff->lineEdit(), "7");
     QCOMPARE(soundOff->currentText(), "7");
+    QTest::keyClick(soundOff->lineEdit(), Qt::Key_Return);
     QCOMPARE(store.writes.size(), size_t{2});
+    QVERIFY(open.dialog.isVisible());
     QCOMPARE(soundOff->count(), 20);
 }
 
