@@ -7,7 +7,7 @@ first_start
 start /s
 wait_window >/dev/null
 sleep 1
-for key in n p q s Up Down N S; do
+for key in n p q s Up Down n s; do
   xdotool key "$key"
   sleep 0.3
   alive || fail "command key $key ended the saver"
