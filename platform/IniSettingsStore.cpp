@@ -12,12 +12,14 @@ QString KeyPath(const std::string& section, const std::string& key) {
 }  // namespace
 
 IniSettingsStore::IniSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            "Glintfall", "Glintfall")) {}
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Glintfall",
+                                            "Glintfall")) {}
 
 IniSettingsStore::~IniSettingsStore() = default;
 
-QString IniSettingsStore::FileName() const { return settings_->fileName(); }
+QString IniSettingsStore::FileName() const {
+    return settings_->fileName();
+}
 
 std::optional<std::string> IniSettingsStore::GetSetting(const std::string& section,
                                                         const std::string& key) {
