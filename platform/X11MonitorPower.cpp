@@ -18,13 +18,37 @@ constexpr int BusTimeoutMs = 2000;
 const char* const Service = "org.freedesktop.ScreenSaver";
 const char* const Path = "/org/freedesktop/ScreenSaver";
 
+bool DpmsMonitorIsOn(Display* display) {
+    CARD16 level = DPMSModeOn;
+    BOOL enabled = False;
+    if (!DPMSInfo(display, &level, &enabled)) {
+        return true;
+    }
+    return !enabled || level == DPMSModeOn;
+}
+
+void DpmsForceOn(Display* display) {
+    // The server refuses the request (BadMatch) while DPMS is disabled.
+    const X11ErrorTrap trap(display);
+    DPMSForceLevel(display, DPMSModeOn);
+}
+
 }  // namespace
 
-X11MonitorPower::X11MonitorPower(Display* display) : display_(display) {
+X11MonitorPower::X11MonitorPower(Display* display) {
     int eventBase = 0;
     int errorBase = 0;
-    hasDpms_ = display_ != nullptr && DPMSQueryExtension(display_, &eventBase, &errorBase) &&
-               DPMSCapable(display_);
+    if (display != nullptr && DPMSQueryExtension(display, &eventBase, &errorBase) &&
+        DPMSCapable(display)) {
+        monitorIsOn_ = [display] { return DpmsMonitorIsOn(display); };
+        forceOn_ = [display] { DpmsForceOn(display); };
+    }
+    poll_.setInterval(PollIntervalMs);
+    QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
+}
+
+X11MonitorPower::X11MonitorPower(std::function<bool()> monitorIsOn, std::function<void()> forceOn)
+    : monitorIsOn_(std::move(monitorIsOn)), forceOn_(std::move(forceOn)) {
     poll_.setInterval(PollIntervalMs);
     QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
 }
@@ -35,8 +59,8 @@ X11MonitorPower::~X11MonitorPower() {
 
 void X11MonitorPower::Hook(std::function<bool()> handler) {
     handler_ = std::move(handler);
-    if (hasDpms_) {
-        wasOn_ = MonitorIsOn();
+    if (monitorIsOn_) {
+        wasOn_ = monitorIsOn_();
         poll_.start();
     }
 }
@@ -69,26 +93,14 @@ void X11MonitorPower::Release() {
 }
 
 void X11MonitorPower::Poll() {
-    const bool on = MonitorIsOn();
+    if (!monitorIsOn_) {
+        return;
+    }
+    const bool on = monitorIsOn_();
     const bool request = wasOn_ && !on;
     wasOn_ = on;
     if (request && handler_ && !handler_()) {
-        ForceOn();
-        wasOn_ = MonitorIsOn();
+        forceOn_();
+        wasOn_ = monitorIsOn_();
     }
-}
-
-bool X11MonitorPower::MonitorIsOn() {
-    CARD16 level = DPMSModeOn;
-    BOOL enabled = False;
-    if (!DPMSInfo(display_, &level, &enabled)) {
-        return true;
-    }
-    return !enabled || level == DPMSModeOn;
-}
-
-void X11MonitorPower::ForceOn() {
-    // The server refuses the request (BadMatch) while DPMS is disabled.
-    const X11ErrorTrap trap(display_);
-    DPMSForceLevel(display_, DPMSModeOn);
 }

@@ -20,6 +20,9 @@ class X11MonitorPower : public MonitorPower {
 public:
     // display may be null (no X server): then only the desktop hold works.
     explicit X11MonitorPower(Display* display);
+    // The monitor's state from elsewhere: monitorIsOn reads it, forceOn turns
+    // the monitor on.
+    X11MonitorPower(std::function<bool()> monitorIsOn, std::function<void()> forceOn);
     ~X11MonitorPower() override;
 
     X11MonitorPower(const X11MonitorPower&) = delete;
@@ -29,16 +32,17 @@ public:
     void HoldMonitorOn(bool hold) override;
     void Release() override;
 
-    bool HasDpms() const { return hasDpms_; }
+    bool HasDpms() const { return static_cast<bool>(monitorIsOn_); }
+    bool Polling() const { return poll_.isActive(); }
     bool Holding() const { return cookie_.has_value(); }
 
-private:
+    // Reads the monitor's state once and handles a power-down; the timer
+    // calls it every second while a handler is hooked.
     void Poll();
-    bool MonitorIsOn();
-    void ForceOn();
 
-    Display* display_;
-    bool hasDpms_ = false;
+private:
+    std::function<bool()> monitorIsOn_;
+    std::function<void()> forceOn_;
     bool wasOn_ = true;
     std::function<bool()> handler_;
     QTimer poll_;
