@@ -5,6 +5,9 @@
 //                                   valgrind --toggle-collect=*runBenchFrame*
 //   glintfall-bench --window S      the scene in a full-screen saver window
 //                                   for S seconds, then the frame rate
+// --interval MS sets the time between frame events of the window.
+// --pictures DIR takes the saver's pictures from DIR; without it the
+// benchmark draws stand-ins of the same kinds and sizes.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -30,16 +33,22 @@ constexpr int kMeasuredFrames = 1000;
     scene.ComposeFrame();
 }
 
+struct FrameTimes {
+    double median = 0;
+    double mean = 0;
+    double p99 = 0;  // the first frame renders every text and composes all
+};
+
 // Frames are composed back to back while the scene's clock advances by one
 // frame interval per frame, so the scene moves as it would on screen.
-double medianFrameMs(const std::string& folder, bool fullRepaint) {
+FrameTimes frameTimes(const std::string& folder, bool fullRepaint) {
     int64_t now = 0;
     QtDrawControl control;
     control.setFrameInterval(0);
     control.setFullRepaint(fullRepaint);
     SyntheticScene scene(control, [&now] { return now; });
     if (!scene.load(folder)) {
-        return -1;
+        return {};
     }
     std::vector<double> times;
     times.reserve(kMeasuredFrames);
@@ -50,14 +59,24 @@ double medianFrameMs(const std::string& folder, bool fullRepaint) {
         scene.ComposeFrame();
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    std::nth_element(times.begin(), times.begin() + kMeasuredFrames / 2, times.end());
-    return times[kMeasuredFrames / 2];
+    FrameTimes result;
+    for (const double time : times) {
+        result.mean += time / kMeasuredFrames;
+    }
+    std::sort(times.begin(), times.end());
+    result.median = times[kMeasuredFrames / 2];
+    result.p99 = times[kMeasuredFrames * 99 / 100];
+    return result;
 }
 
 int measure(const std::string& folder) {
-    std::printf(
-        "composition median per frame: %.3f ms incremental, %.3f ms whole frame (%d frames)\n",
-        medianFrameMs(folder, false), medianFrameMs(folder, true), kMeasuredFrames);
+    for (const bool full : {false, true}) {
+        const FrameTimes times = frameTimes(folder, full);
+        std::printf(
+            "%s: median %.3f ms, mean %.3f ms, 99th percentile %.3f ms per frame (%d frames)\n",
+            full ? "whole frame composed" : "changes composed    ", times.median, times.mean,
+            times.p99, kMeasuredFrames);
+    }
     return 0;
 }
 
@@ -77,13 +96,14 @@ int callgrind(const std::string& folder, int frames) {
     return 0;
 }
 
-int window(const std::string& folder, int seconds) {
+int window(const std::string& folder, int seconds, int interval) {
     QElapsedTimer clock;
     clock.start();
     SaverWindow saverWindow;
     QtDrawControl control(&saverWindow);
     SyntheticScene scene(control, [&clock] { return clock.elapsed(); });
     control.setEventSink(&scene);
+    control.setFrameInterval(interval);
     saverWindow.setEventSink(&scene);
     if (!scene.load(folder)) {
         return 1;
@@ -103,22 +123,38 @@ int window(const std::string& folder, int seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool windowMode = argc >= 3 && std::strcmp(argv[1], "--window") == 0;
-    if (!windowMode) {
+    std::string mode;
+    int count = 0;
+    int interval = QtDrawControl::DefaultFrameIntervalMs;
+    QString pictureFolder;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--pictures") == 0) {
+            pictureFolder = QString::fromLocal8Bit(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--interval") == 0) {
+            interval = std::atoi(argv[i + 1]);
+        } else {
+            mode = argv[i];
+            count = std::atoi(argv[i + 1]);
+        }
+    }
+    if (mode != "--window") {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    QTemporaryDir pictures;
-    if (!pictures.isValid() || !BenchPictures::write(pictures.path())) {
-        std::fprintf(stderr, "cannot write the pictures\n");
-        return 1;
+    QTemporaryDir standIns;
+    if (pictureFolder.isEmpty()) {
+        if (!standIns.isValid() || !BenchPictures::write(standIns.path())) {
+            std::fprintf(stderr, "cannot write the pictures\n");
+            return 1;
+        }
+        pictureFolder = standIns.path();
     }
-    const std::string folder = pictures.path().toStdString() + "/";
-    if (windowMode) {
-        return window(folder, std::atoi(argv[2]));
+    const std::string folder = pictureFolder.toStdString() + "/";
+    if (mode == "--window") {
+        return window(folder, count, interval);
     }
-    if (argc >= 3 && std::strcmp(argv[1], "--callgrind") == 0) {
-        return callgrind(folder, std::atoi(argv[2]));
+    if (mode == "--callgrind") {
+        return callgrind(folder, count);
     }
     return measure(folder);
 }

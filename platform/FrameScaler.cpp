@@ -1,6 +1,7 @@
 #include "platform/FrameScaler.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -34,12 +35,21 @@ void FrameScaler::scale(const QImage& frame, QImage& window, const QRect& rect) 
         return;
     }
     const int* columns = sourceColumn_.data() + (area.left() - target_.left());
+    const QRgb* previousLine = nullptr;
+    int previousRow = -1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(
-            frame.constScanLine(sourceRow_[static_cast<std::size_t>(y - target_.top())]));
+        const int row = sourceRow_[static_cast<std::size_t>(y - target_.top())];
         auto* line = reinterpret_cast<QRgb*>(window.scanLine(y)) + area.left();
-        for (int x = 0; x < area.width(); ++x) {
-            line[x] = source[columns[x]];
+        if (row == previousRow) {
+            // Enlarging repeats rows: copy the one just scaled.
+            std::memcpy(line, previousLine, sizeof(QRgb) * static_cast<std::size_t>(area.width()));
+        } else {
+            const auto* source = reinterpret_cast<const QRgb*>(frame.constScanLine(row));
+            for (int x = 0; x < area.width(); ++x) {
+                line[x] = source[columns[x]];
+            }
         }
+        previousLine = line;
+        previousRow = row;
     }
 }
