@@ -201,7 +201,9 @@ void Form1::MouseDown(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float 
     CloseDown();
 }
 
-void Form1::Form_LostFocus() { s_.host.ShowCursor(true); }
+void Form1::Form_LostFocus() {
+    s_.host.ShowCursor(true);
+}
 
 void Form1::CloseDown() {
     if (ended_) {
@@ -218,8 +220,8 @@ void Form1::CloseDown() {
 }
 
 void Form1::Form_Unload() {
-    for (Timer* timer : {timerBG_.get(), timer2_.get(), timerApp_.get(), timer1_.get(),
-                         timerMIDI_.get()}) {
+    for (Timer* timer :
+         {timerBG_.get(), timer2_.get(), timerApp_.get(), timer1_.get(), timerMIDI_.get()}) {
         timer->Stop();
     }
     s_.sound.StopPlaying();

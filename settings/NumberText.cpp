@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -28,8 +30,8 @@ std::optional<double> ParseNumber(std::string_view text) {
     // from_chars accepts neither a sign of its own here nor "inf" or "nan"
     // in any form a person would type, but it would take them: reject every
     // text that does not start with a digit or a point.
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) ||
-                          text.front() == '.')) {
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.')) {
         return std::nullopt;
     }
     double value = 0;

@@ -6,7 +6,7 @@
 #include "saver/Calendar.h"
 
 std::string FakeDateTime::WeekdayName(const LocalDateTime& when) {
-    constexpr std::array<const char*, 7> names{"Thursday", "Friday",   "Saturday", "Sunday",
+    constexpr std::array<const char*, 7> names{"Thursday", "Friday",  "Saturday", "Sunday",
                                                "Monday",   "Tuesday", "Wednesday"};
     const int64_t days = DaysFromCivil(when.year, when.month, when.day);
     return names[static_cast<size_t>(((days % 7) + 7) % 7)];

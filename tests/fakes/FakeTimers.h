@@ -9,7 +9,8 @@
 // Timers that tick only when a test says so.
 class FakeTimer : public Timer {
 public:
-    FakeTimer(int interval, std::function<void()> tick) : interval(interval), tick(std::move(tick)) {}
+    FakeTimer(int interval, std::function<void()> tick)
+        : interval(interval), tick(std::move(tick)) {}
 
     void Start() override { running = true; }
     void Stop() override { running = false; }

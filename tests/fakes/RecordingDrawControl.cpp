@@ -97,8 +97,7 @@ void RecordingDrawControl::DrawSurface(int32_t surface) {
 
 void RecordingDrawControl::SetTextFont(const std::string& face, int32_t size, int32_t weight,
                                        bool italic, bool underline, bool strikeOut) {
-    Record("SetTextFont(" + face + "," + Args({size, weight, italic, underline, strikeOut}) +
-           ")");
+    Record("SetTextFont(" + face + "," + Args({size, weight, italic, underline, strikeOut}) + ")");
 }
 
 void RecordingDrawControl::DrawText(const std::string& text, int32_t x, int32_t y,

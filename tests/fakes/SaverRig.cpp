@@ -1,6 +1,8 @@
 #include "fakes/SaverRig.h"
 
-SaverRig::SaverRig() { draw.log = &log; }
+SaverRig::SaverRig() {
+    draw.log = &log;
+}
 
 Form1& SaverRig::Create() {
     form = std::make_unique<Form1>(SaverServices{draw, sound, store, timers, ticks, dates, random,

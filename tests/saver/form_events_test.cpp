@@ -8,11 +8,14 @@ namespace {
 // A loaded saver whose store holds the factory values with a few changes.
 Form1& LoadWith(SaverRig& rig, const std::vector<std::pair<std::string, std::string>>& changes) {
     SetRegistry(rig.store);
-    for (const auto& [key, value] : changes) rig.store.Set(key, value);
+    for (const auto& [key, value] : changes)
+        rig.store.Set(key, value);
     return rig.Load();
 }
 
-void Move(Form1& form) { form.MouseMove(0, 0, 10, 10); }
+void Move(Form1& form) {
+    form.MouseMove(0, 0, 10, 10);
+}
 
 }  // namespace
 
@@ -23,8 +26,9 @@ TEST(CloseDown, EndsInOrderAndOnlyOnce) {
     form.CloseDown();
 
     const std::vector<std::string> expected{
-        "ShowCursor(true)", "CloseSession", "ScreenSaverRunning(false)", "StopPlaying",
-        "StopPlaying",      "ShowCursor(true)", "StopPlaying",         "EndProgram"};
+        "ShowCursor(true)", "CloseSession", "ScreenSaverRunning(false)",
+        "StopPlaying",      "StopPlaying",  "ShowCursor(true)",
+        "StopPlaying",      "EndProgram"};
     EXPECT_EQ(rig.log, expected);
     EXPECT_TRUE(rig.power.released);
     EXPECT_FALSE(rig.TimerApp().running);
@@ -56,8 +60,8 @@ TEST(Keys, CommandKeysKeepTheSaverRunningAndOthersEndIt) {
 
 TEST(Keys, UpAndDownStepThroughAllFiveBackgrounds) {
     SaverRig rig;
-    Form1& form = LoadWith(rig, {{"BG0", "0"}, {"BG1", "0"}, {"BG2", "0"}, {"BG3", "0"},
-                                 {"BG4", "1"}});
+    Form1& form =
+        LoadWith(rig, {{"BG0", "0"}, {"BG1", "0"}, {"BG2", "0"}, {"BG3", "0"}, {"BG4", "1"}});
     EXPECT_EQ(form.Scene().BgChoice, 5);
     form.KeyDown(38, 0);
     EXPECT_EQ(form.Scene().BgChoice, 1);
@@ -67,8 +71,8 @@ TEST(Keys, UpAndDownStepThroughAllFiveBackgrounds) {
     EXPECT_EQ(form.Scene().BgChoice, 4);
 
     SaverRig none;
-    Form1& black = LoadWith(none, {{"BG0", "0"}, {"BG1", "0"}, {"BG2", "0"}, {"BG3", "0"},
-                                   {"BG4", "0"}});
+    Form1& black =
+        LoadWith(none, {{"BG0", "0"}, {"BG1", "0"}, {"BG2", "0"}, {"BG3", "0"}, {"BG4", "0"}});
     black.KeyDown(40, 0);
     EXPECT_EQ(black.Scene().BgChoice, 5);
 }
@@ -96,7 +100,8 @@ TEST(Mouse, TenMovesWithinTenSecondsEndTheSaver) {
 TEST(Mouse, MovesSpreadOverMoreThanTenSecondsStartCountingAgain) {
     SaverRig rig;
     Form1& form = rig.Load();
-    for (int i = 0; i < 9; ++i) Move(form);
+    for (int i = 0; i < 9; ++i)
+        Move(form);
     rig.ticks.now += 10001;
     Move(form);
     EXPECT_FALSE(rig.host.ended);
@@ -147,7 +152,8 @@ TEST(PowerDown, LettingTheMonitorSleepStopsTheMusicFourTicksLater) {
     EXPECT_TRUE(rig.power.RequestPowerDown());
     EXPECT_TRUE(rig.Timer1().running);
     EXPECT_TRUE(rig.power.RequestPowerDown()) << "a second request changes nothing";
-    for (int tick = 1; tick <= 3; ++tick) rig.Timer1().Fire();
+    for (int tick = 1; tick <= 3; ++tick)
+        rig.Timer1().Fire();
     EXPECT_TRUE(rig.sound.playing);
     rig.Timer1().Fire();
     EXPECT_FALSE(rig.sound.playing);
@@ -155,7 +161,8 @@ TEST(PowerDown, LettingTheMonitorSleepStopsTheMusicFourTicksLater) {
     EXPECT_EQ(form.PowerOffTicks(), 4);
 
     // However long the monitor stays off, the count stays put.
-    for (int tick = 0; tick < 40000; ++tick) rig.Timer1().Fire();
+    for (int tick = 0; tick < 40000; ++tick)
+        rig.Timer1().Fire();
     EXPECT_EQ(form.PowerOffTicks(), 4);
     EXPECT_EQ(rig.sound.played.size(), 1u);
 }

@@ -65,16 +65,15 @@ TEST(FormLoad, FirstCheckedBackgroundAndRotationTimer) {
         bool rotating;
     };
     const std::vector<Case> cases{
-        {{"0", "0", "0", "0", "0"}, 0, false},
-        {{"0", "0", "1", "0", "0"}, 3, false},
-        {{"0", "1", "0", "0", "1"}, 2, true},
-        {{"1", "1", "1", "1", "1"}, 1, true},
+        {{"0", "0", "0", "0", "0"}, 0, false},  {{"0", "0", "1", "0", "0"}, 3, false},
+        {{"0", "1", "0", "0", "1"}, 2, true},   {{"1", "1", "1", "1", "1"}, 1, true},
         {{"2", "0", "0", "1", "-1"}, 4, false},
     };
     for (const Case& c : cases) {
         SaverRig rig;
         SetRegistry(rig.store);
-        for (int i = 0; i < 5; ++i) rig.store.Set("BG" + std::to_string(i), c.flags[i]);
+        for (int i = 0; i < 5; ++i)
+            rig.store.Set("BG" + std::to_string(i), c.flags[i]);
         Form1& form = rig.Load();
         EXPECT_EQ(form.Scene().BgChoice, c.bgChoice) << c.flags[0] << c.flags[1] << c.flags[2];
         EXPECT_EQ(rig.TimerBG().running, c.rotating) << c.flags[0] << c.flags[1] << c.flags[2];
@@ -135,7 +134,8 @@ TEST(TimerApp, KeepsTheCountdownAndLetsTheFlakesAppear) {
     EXPECT_EQ(form.Scene().BigFlakeActive[0], 0);
 
     rig.dates.now = {2026, 12, 25, 0, 0, 0};
-    for (int tick = 2; tick <= 16; ++tick) rig.TimerApp().Fire();
+    for (int tick = 2; tick <= 16; ++tick)
+        rig.TimerApp().Fire();
     EXPECT_EQ(form.Scene().DaysLeft, 0);
 
     const auto& tiny = form.Scene().TinyFlakeActive;
@@ -148,14 +148,16 @@ TEST(TimerApp, KeepsTheCountdownAndLetsTheFlakesAppear) {
     EXPECT_EQ(big, allButNine);
 
     // Nothing more appears later on.
-    for (int tick = 17; tick <= 40; ++tick) rig.TimerApp().Fire();
+    for (int tick = 17; tick <= 40; ++tick)
+        rig.TimerApp().Fire();
     EXPECT_EQ(form.Scene().TinyFlakeActive, tinyExpected);
 }
 
 TEST(TimerApp, FlakesAppearOnTheirOwnTick) {
     SaverRig rig;
     Form1& form = rig.Load();
-    for (int tick = 1; tick <= 10; ++tick) rig.TimerApp().Fire();
+    for (int tick = 1; tick <= 10; ++tick)
+        rig.TimerApp().Fire();
     EXPECT_EQ(form.Scene().SmallFlakeActive[5], 0);
     rig.TimerApp().Fire();  // 11
     EXPECT_EQ(form.Scene().SmallFlakeActive[5], -1);

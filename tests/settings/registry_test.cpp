@@ -20,17 +20,21 @@ TEST(Registry, FactoryValuesAreWrittenSongsFirstThenOptionsInOrder) {
 
     ASSERT_EQ(store.writes.size(), 36u + 22u);
     for (int n = 1; n <= 36; ++n) {
-        EXPECT_EQ(store.writes[n - 1], std::make_pair("Music" + std::to_string(n), std::string("1")));
+        EXPECT_EQ(store.writes[n - 1],
+                  std::make_pair("Music" + std::to_string(n), std::string("1")));
     }
     const std::vector<std::pair<std::string, std::string>> options{
-        {"BG0", "1"},      {"BG1", "1"},      {"BG2", "1"},
-        {"BG3", "1"},      {"BG4", "1"},      {"Border", "1"},
-        {"Calendar", "0"}, {"CalPos", "0"},   {"CountDown", "1"},
-        {"FontSize", "24"}, {"Layer1", "1"},  {"Layer2", "1"},
-        {"Layer3", "1"},   {"Message", "Have a Merry Christmas!"},
-        {"MouseSen", "10"}, {"MoveText", "1"}, {"PwrSave", "0"},
-        {"Rotate", "60"},  {"SetReg", "2"},   {"ShowMsg", "0"},
-        {"ShowXmas", "1"}, {"SoundOff", "0"}};
+        {"BG0", "1"},       {"BG1", "1"},
+        {"BG2", "1"},       {"BG3", "1"},
+        {"BG4", "1"},       {"Border", "1"},
+        {"Calendar", "0"},  {"CalPos", "0"},
+        {"CountDown", "1"}, {"FontSize", "24"},
+        {"Layer1", "1"},    {"Layer2", "1"},
+        {"Layer3", "1"},    {"Message", "Have a Merry Christmas!"},
+        {"MouseSen", "10"}, {"MoveText", "1"},
+        {"PwrSave", "0"},   {"Rotate", "60"},
+        {"SetReg", "2"},    {"ShowMsg", "0"},
+        {"ShowXmas", "1"},  {"SoundOff", "0"}};
     EXPECT_EQ(std::vector(store.writes.begin() + 36, store.writes.end()), options);
     EXPECT_FALSE(NeedsFactorySettings(store));
 }
@@ -55,9 +59,12 @@ TEST(Registry, FactoryStoreReadsBackAsTheFactoryRecord) {
     EXPECT_EQ(r.ShowBorder, 1);
     EXPECT_EQ(r.ShowCountDown, 1);
     EXPECT_EQ(r.PowerSave, 0);
-    for (int16_t flag : r.SongChecked) EXPECT_EQ(flag, 1);
-    for (int16_t flag : r.BackgroundChecked) EXPECT_EQ(flag, 1);
-    for (int16_t flag : r.LayerOn) EXPECT_EQ(flag, 1);
+    for (int16_t flag : r.SongChecked)
+        EXPECT_EQ(flag, 1);
+    for (int16_t flag : r.BackgroundChecked)
+        EXPECT_EQ(flag, 1);
+    for (int16_t flag : r.LayerOn)
+        EXPECT_EQ(flag, 1);
 }
 
 TEST(Registry, MissingKeysTakeTheSaversFallbacks) {
@@ -76,7 +83,8 @@ TEST(Registry, MissingKeysTakeTheSaversFallbacks) {
     EXPECT_FALSE(loaded.noSongChecked) << "a missing song flag counts as checked";
     // The layers' fallback is an empty text, which is no number: the factory
     // value keeps the snow falling.
-    for (int16_t flag : r.LayerOn) EXPECT_EQ(flag, 1);
+    for (int16_t flag : r.LayerOn)
+        EXPECT_EQ(flag, 1);
 }
 
 TEST(Registry, HandEditedValuesThatAreNoNumberTakeTheFactoryValue) {
@@ -104,7 +112,8 @@ TEST(Registry, HandEditedValuesThatAreNoNumberTakeTheFactoryValue) {
 TEST(Registry, NoSongCheckedOnlyWhenEveryFlagIsOff) {
     FakeSettingsStore store;
     SetRegistry(store);
-    for (int n = 1; n <= 36; ++n) store.values[{"Music", "Music" + std::to_string(n)}] = "0";
+    for (int n = 1; n <= 36; ++n)
+        store.values[{"Music", "Music" + std::to_string(n)}] = "0";
     EXPECT_TRUE(GetRegistry(store).noSongChecked);
 
     store.values[{"Music", "Music36"}] = "1";
