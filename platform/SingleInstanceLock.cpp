@@ -29,9 +29,17 @@ SingleInstanceLock::~SingleInstanceLock() {
 }
 
 std::string SingleInstanceLock::DefaultPath() {
+    // One saver per user and display: a saver on a virtual display of its
+    // own (a screenshot run, a test) does not keep the desktop's away.
+    std::string display;
+    if (const char* name = std::getenv("DISPLAY")) {
+        for (const char c : std::string(name)) {
+            display += (c == '/' ? '_' : c);
+        }
+    }
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && *runtime != '\0') {
-        return std::string(runtime) + "/glintfall-saver.lock";
+        return std::string(runtime) + "/glintfall-saver" + display + ".lock";
     }
-    return "/tmp/glintfall-" + std::to_string(getuid()) + ".lock";
+    return "/tmp/glintfall-" + std::to_string(getuid()) + display + ".lock";
 }

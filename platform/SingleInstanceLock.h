@@ -19,8 +19,9 @@ public:
     // be opened at all does not count: that must not keep the saver away.
     bool HeldByAnother() const { return heldByAnother_; }
 
-    // $XDG_RUNTIME_DIR/glintfall-saver.lock, or /tmp/glintfall-<uid>.lock
-    // when the session has no runtime folder.
+    // $XDG_RUNTIME_DIR/glintfall-saver<display>.lock, or
+    // /tmp/glintfall-<uid><display>.lock when the session has no runtime
+    // folder: one saver per user and X display.
     static std::string DefaultPath();
 
 private:

@@ -60,14 +60,24 @@ TEST(SingleInstanceLockTest, UnopenableFileIsNoOtherSaver) {
     EXPECT_FALSE(lock.HeldByAnother());
 }
 
-TEST(SingleInstanceLockTest, DefaultFileLivesInTheRuntimeFolder) {
+TEST(SingleInstanceLockTest, DefaultFileLivesInTheRuntimeFolderOnePerDisplay) {
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedDisplay = qgetenv("DISPLAY");
     qputenv("XDG_RUNTIME_DIR", "/run/user/4711");
-    EXPECT_EQ(SingleInstanceLock::DefaultPath(), "/run/user/4711/glintfall-saver.lock");
+    qputenv("DISPLAY", ":0");
+    EXPECT_EQ(SingleInstanceLock::DefaultPath(), "/run/user/4711/glintfall-saver:0.lock");
+    qputenv("DISPLAY", "/tmp/launch/org.x:1.5");
+    EXPECT_EQ(SingleInstanceLock::DefaultPath(),
+              "/run/user/4711/glintfall-saver_tmp_launch_org.x:1.5.lock");
     qunsetenv("XDG_RUNTIME_DIR");
     EXPECT_EQ(SingleInstanceLock::DefaultPath().rfind("/tmp/glintfall-", 0), 0u);
     if (!saved.isNull()) {
         qputenv("XDG_RUNTIME_DIR", saved);
+    }
+    if (!savedDisplay.isNull()) {
+        qputenv("DISPLAY", savedDisplay);
+    } else {
+        qunsetenv("DISPLAY");
     }
 }
 
