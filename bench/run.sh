@@ -3,7 +3,10 @@
 #   1. composition time per frame (median over 1000 frames, every element on);
 #   2. instructions per frame under callgrind;
 #   3. CPU share of the running saver and of the X server over 20 s at
-#      1920 x 1080 under Xvfb, the frame rate and the resident size.
+#      1920 x 1080 under Xvfb, the frame rate and the resident size; the
+#      real saver runs twice, with factory settings and with every element on
+#      (Calendar=1, ShowMsg=1), and is ended with a key so that it reports its
+#      frame events, presents and the pace of its fastest flakes.
 # Usage: bench/run.sh [build directory]   (default: build)
 # The third measurement runs the real saver (bin/glintfall /s, factory
 # settings) when it has been built, else the benchmark's own saver window.
@@ -55,34 +58,56 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 export DISPLAY=$display HOME=$work XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME"
-if [ -x "$saver" ]; then
-    echo "program: $saver /s (factory settings)"
-    "$saver" /s >"$work/program.out" 2>&1 &
-else
-    echo "program: $bench --window (synthetic scene; bin/glintfall not built)"
-    "$bench" "${pictures[@]}" --window $(( seconds + warmup + 2 )) >"$work/program.out" 2>&1 &
-fi
-program_pid=$!
 
 ticks() {  # user + system time of a process, in clock ticks
     awk '{ sub(/.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"
 }
-sleep "$warmup"
-program_start=$(ticks "$program_pid")
-xvfb_start=$(ticks "$xvfb_pid")
-sleep "$seconds"
-program_end=$(ticks "$program_pid")
-xvfb_end=$(ticks "$xvfb_pid")
-rss=$(awk '/^VmRSS/ { print $2, $3 }' "/proc/$program_pid/status")
 hz=$(getconf CLK_TCK)
 share() { awk -v t="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.1f%%", 100 * t / hz / s }'; }
-echo "CPU of one core: program $(share $(( program_end - program_start ))), X server $(share $(( xvfb_end - xvfb_start ))), together $(share $(( program_end - program_start + xvfb_end - xvfb_start )))"
-echo "resident size: $rss"
+
+# Runs the program given as arguments and prints its cost.
+measure() {
+    "$@" >"$work/program.out" 2>&1 &
+    program_pid=$!
+    sleep "$warmup"
+    local program_start xvfb_start program_end xvfb_end rss
+    program_start=$(ticks "$program_pid")
+    xvfb_start=$(ticks "$xvfb_pid")
+    sleep "$seconds"
+    program_end=$(ticks "$program_pid")
+    xvfb_end=$(ticks "$xvfb_pid")
+    rss=$(awk '/^VmRSS/ { print $2, $3 }' "/proc/$program_pid/status")
+    echo "CPU of one core: program $(share $(( program_end - program_start ))), X server $(share $(( xvfb_end - xvfb_start ))), together $(share $(( program_end - program_start + xvfb_end - xvfb_start )))"
+    echo "resident size: $rss"
+}
+
 if [ -x "$saver" ]; then
-    kill "$program_pid" 2>/dev/null || true
+    for settings in factory all; do
+        rm -rf "$XDG_CONFIG_HOME"
+        mkdir -p "$XDG_CONFIG_HOME/Glintfall"
+        if [ "$settings" = all ]; then
+            printf '[Settings]\nCalendar=1\nShowMsg=1\n' >"$XDG_CONFIG_HOME/Glintfall/Glintfall.ini"
+            echo "program: $saver /s (every element on)"
+        else
+            echo "program: $saver /s (factory settings)"
+        fi
+        measure env GLINTFALL_FRAME_STATS=1 "$saver" /s
+        # Any key other than the command keys ends the saver.
+        xdotool key x
+        for _ in $(seq 50); do
+            kill -0 "$program_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+        program_pid=""
+        grep 'frame events' "$work/program.out" || echo "(no frame report: the saver did not end on the key)"
+    done
 else
+    mkdir -p "$XDG_CONFIG_HOME"
+    echo "program: $bench --window (synthetic scene; bin/glintfall not built)"
+    measure "$bench" "${pictures[@]}" --window $(( seconds + warmup + 2 ))
     wait "$program_pid" || true
+    program_pid=""
     grep 'frame events' "$work/program.out" || true
 fi
-program_pid=""

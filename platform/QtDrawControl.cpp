@@ -1,6 +1,7 @@
 #include "platform/QtDrawControl.h"
 
 #include <QPainter>
+#include <cstdio>
 
 #include "platform/FrameDiff.h"
 #include "platform/PictureLoader.h"
@@ -12,6 +13,13 @@ namespace {
 constexpr uint64_t kFirstTextSerial = uint64_t{1} << 62;
 constexpr int32_t kLargestFrame = 16384;
 
+// Whether op paints every pixel of rect without letting anything under it
+// show through.
+bool covers(const DrawOp& op, const QRect& rect) {
+    return op.kind == DrawOp::Kind::Fill ||
+           (!op.picture.hasAlphaChannel() && op.rect.contains(rect));
+}
+
 QRgb toQRgb(uint32_t colour) {
     return qRgb(static_cast<int>(colour & 0xff), static_cast<int>((colour >> 8) & 0xff),
                 static_cast<int>((colour >> 16) & 0xff));
@@ -19,7 +27,10 @@ QRgb toQRgb(uint32_t colour) {
 
 }  // namespace
 
-QtDrawControl::QtDrawControl(SaverWindow* window) : window_(window), texts_(kFirstTextSerial) {
+QtDrawControl::QtDrawControl(SaverWindow* window)
+    : window_(window),
+      texts_(kFirstTextSerial),
+      statsWanted_(qEnvironmentVariableIsSet("GLINTFALL_FRAME_STATS")) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtDrawControl::raiseFrameEvent);
 }
@@ -39,6 +50,7 @@ bool QtDrawControl::OpenSession(int32_t width, int32_t height, int32_t /*colourB
     frame_ = QImage(width, height, QImage::Format_RGB32);
     frame_.fill(Qt::black);
     open_ = true;
+    stats_.start();
     updateTimer();
     return true;
 }
@@ -49,6 +61,9 @@ void QtDrawControl::CloseSession() {
     }
     open_ = false;
     updateTimer();
+    if (statsWanted_) {
+        std::fprintf(stderr, "glintfall: %s\n", stats_.report().c_str());
+    }
     if (window_ != nullptr) {
         window_->forgetFrame();
     }
@@ -113,6 +128,7 @@ void QtDrawControl::MoveSurfaceRight(int32_t surface, int32_t n) {
 void QtDrawControl::MoveSurfaceUp(int32_t surface, int32_t n) {
     if (Surface* found = find(surface)) {
         found->top -= n;
+        stats_.movedDown(surface, -n);
     }
 }
 
@@ -147,10 +163,10 @@ void QtDrawControl::SetTextFont(const std::string& face, int32_t size, int32_t w
                                 bool underline, bool strikeOut) {
     // Arial is not installed on Linux; Liberation Sans has the same metrics,
     // so texts take the room they were laid out for.
-    const QString family =
-        face == "Arial" ? QStringLiteral("Liberation Sans") : QString::fromStdString(face);
-    if (font_.family() != family) {
-        font_.setFamily(family);
+    if (face != face_) {
+        face_ = face;
+        font_.setFamily(face == "Arial" ? QStringLiteral("Liberation Sans")
+                                        : QString::fromStdString(face));
     }
     // The size counts pixels. The weight comes in tenths of the usual font
     // weights, so 30 and the like draw normal text and 60 and more bold.
@@ -165,8 +181,7 @@ void QtDrawControl::DrawText(const std::string& text, int32_t x, int32_t y, uint
     if (!open_) {
         return;
     }
-    const TextCache::Entry& entry =
-        texts_.lookup(QString::fromStdString(text), font_, toQRgb(colour));
+    const TextCache::Entry& entry = texts_.lookup(text, font_, toQRgb(colour));
     if (entry.picture.isNull()) {
         return;
     }
@@ -188,6 +203,7 @@ void QtDrawControl::PresentFrame() {
     current_.clear();
     if (window_ != nullptr && !dirty.empty()) {
         window_->showFrame(frame_, dirty);
+        stats_.present();
     }
 }
 
@@ -195,14 +211,21 @@ void QtDrawControl::compose(const std::vector<QRect>& rects) {
     if (rects.empty()) {
         return;
     }
-    // A frame that does not start with a fill starts from black.
-    const bool filled = !current_.empty() && current_.front().kind == DrawOp::Kind::Fill;
     QPainter painter(&frame_);
     for (const QRect& rect : rects) {
-        if (!filled) {
-            painter.fillRect(rect, Qt::black);
+        // Nothing drawn before the last op that covers the whole rectangle
+        // with opaque pixels (the fill, or a background picture) can show.
+        std::size_t first = current_.size();
+        while (first > 0 && !covers(current_[first - 1], rect)) {
+            --first;
         }
-        for (const DrawOp& op : current_) {
+        if (first == 0) {
+            painter.fillRect(rect, Qt::black);  // a frame without a fill starts from black
+        } else {
+            --first;
+        }
+        for (std::size_t i = first; i < current_.size(); ++i) {
+            const DrawOp& op = current_[i];
             const QRect part = op.rect & rect;
             if (part.isEmpty()) {
                 continue;
@@ -223,6 +246,7 @@ void QtDrawControl::setFrameInterval(int milliseconds) {
 
 void QtDrawControl::updateTimer() {
     if (open_ && frameInterval_ > 0) {
+        ticks_.startGrid(ticks_.steadyMs(), frameInterval_);
         timer_.start(frameInterval_);
     } else {
         timer_.stop();
@@ -231,7 +255,10 @@ void QtDrawControl::updateTimer() {
 
 void QtDrawControl::raiseFrameEvent() {
     ++frameEvents_;
+    stats_.frameEvent();
     if (events_ != nullptr) {
+        ticks_.beginFrame(ticks_.steadyMs());
         events_->ComposeFrame();
+        ticks_.endFrame();
     }
 }

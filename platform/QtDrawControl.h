@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/DrawOp.h"
+#include "platform/FrameStats.h"
+#include "platform/FrameTickClock.h"
 #include "platform/TextCache.h"
 #include "scene/VexoDDrw.h"
 #include "scene/VexoDDrwEvents.h"
@@ -68,6 +70,9 @@ public:
     // 0 or less stops the frame events; they run only while a session is open.
     void setFrameInterval(int milliseconds);
     uint64_t frameEvents() const { return frameEvents_; }
+    // The tick count for whoever handles the frame events: during an event it
+    // stands at the time the event was due (see FrameTickClock).
+    TickClock& tickClock() { return ticks_; }
     const QFont& textFont() const { return font_; }
 
 private:
@@ -91,10 +96,14 @@ private:
     std::vector<Surface> surfaces_;
     uint64_t nextSerial_ = 1;
     QFont font_;
+    std::string face_;  // as asked for, before the substitution of Arial
     TextCache texts_;
     std::vector<DrawOp> previous_;
     std::vector<DrawOp> current_;
     QTimer timer_;
+    FrameTickClock ticks_;
     int frameInterval_ = DefaultFrameIntervalMs;
     uint64_t frameEvents_ = 0;
+    bool statsWanted_;
+    FrameStats stats_;
 };

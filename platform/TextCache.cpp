@@ -3,18 +3,46 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <tuple>
 
-const TextCache::Entry& TextCache::lookup(const QString& text, const QFont& font, QRgb colour) {
-    Key key{text, font.key(), colour};
-    auto found = entries_.find(key);
-    if (found == entries_.end()) {
-        found = entries_.emplace(std::move(key), render(text, font, colour)).first;
+bool TextCache::Key::operator<(const Key& other) const {
+    return std::tie(text, family, pixelSize, weight, flags, colour) <
+           std::tie(other.text, other.family, other.pixelSize, other.weight, other.flags,
+                    other.colour);
+}
+
+bool TextCache::Key::describes(const std::string& text_, const QFont& font, QRgb colour_) const {
+    return colour == colour_ && pixelSize == font.pixelSize() && weight == font.weight() &&
+           flags == flagsOf(font) && text == text_ && family == font.family();
+}
+
+int TextCache::flagsOf(const QFont& font) {
+    return (font.italic() ? 1 : 0) | (font.underline() ? 2 : 0) | (font.strikeOut() ? 4 : 0);
+}
+
+const TextCache::Entry& TextCache::lookup(const std::string& text, const QFont& font, QRgb colour) {
+    const std::size_t position = order_.size();
+    Entries::iterator found = entries_.end();
+    if (position < previousOrder_.size() &&
+        previousOrder_[position]->first.describes(text, font, colour)) {
+        found = previousOrder_[position];
+    } else {
+        Key key{text, font.family(), font.pixelSize(), font.weight(), flagsOf(font), colour};
+        found = entries_.find(key);
+        if (found == entries_.end()) {
+            found =
+                entries_.emplace(std::move(key), render(QString::fromStdString(text), font, colour))
+                    .first;
+        }
     }
     found->second.used = true;
+    order_.push_back(found);
     return found->second;
 }
 
 void TextCache::endFrame() {
+    // Only texts used in this frame stay, so every remembered position stays
+    // valid.
     for (auto it = entries_.begin(); it != entries_.end();) {
         if (it->second.used) {
             it->second.used = false;
@@ -23,6 +51,14 @@ void TextCache::endFrame() {
             it = entries_.erase(it);
         }
     }
+    std::swap(previousOrder_, order_);
+    order_.clear();
+}
+
+void TextCache::clear() {
+    entries_.clear();
+    previousOrder_.clear();
+    order_.clear();
 }
 
 TextCache::Entry TextCache::render(const QString& text, const QFont& font, QRgb colour) {

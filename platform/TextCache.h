@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <map>
-#include <tuple>
+#include <string>
+#include <vector>
 
 // Texts rendered once into premultiplied pictures and drawn as such: blending
 // a small picture costs a fraction of laying out and rasterising the glyphs
@@ -25,16 +27,35 @@ public:
     // cannot be confused with other serial numbers of the caller.
     explicit TextCache(uint64_t firstSerial) : nextSerial_(firstSerial) {}
 
-    const Entry& lookup(const QString& text, const QFont& font, QRgb colour);
+    const Entry& lookup(const std::string& text, const QFont& font, QRgb colour);
     void endFrame();
-    void clear() { entries_.clear(); }
+    void clear();
     std::size_t size() const { return entries_.size(); }
 
 private:
-    using Key = std::tuple<QString, QString, QRgb>;  // text, font key, colour
+    // What decides a text's picture. Font keys (QFont::key) would do too, but
+    // building one costs more than the whole lookup may.
+    struct Key {
+        std::string text;
+        QString family;
+        int pixelSize = 0;
+        int weight = 0;
+        int flags = 0;  // italic, underline, strike-out
+        QRgb colour = 0;
 
+        bool operator<(const Key& other) const;
+        bool describes(const std::string& text, const QFont& font, QRgb colour) const;
+    };
+    using Entries = std::map<Key, Entry>;
+
+    static int flagsOf(const QFont& font);
     Entry render(const QString& text, const QFont& font, QRgb colour);
 
-    std::map<Key, Entry> entries_;
+    Entries entries_;
+    // A frame draws the texts of the frame before, in the same order, all but
+    // rarely: the n-th lookup first tries the n-th of the previous frame,
+    // which spares building a key and searching for it.
+    std::vector<Entries::iterator> previousOrder_;
+    std::vector<Entries::iterator> order_;
     uint64_t nextSerial_;
 };

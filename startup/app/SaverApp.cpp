@@ -18,8 +18,9 @@ SaverApp::~SaverApp() {
 }
 
 bool SaverApp::Start() {
-    form_ = std::make_unique<Form1>(SaverServices{draw_, sound_, store_, timers_, ticks_, dates_,
-                                                  random_, display_, host_, power_, installPath_});
+    form_ = std::make_unique<Form1>(SaverServices{draw_, sound_, store_, timers_, draw_.tickClock(),
+                                                  dates_, random_, display_, host_, power_,
+                                                  installPath_});
     // The whole load sequence (settings, drawing session, pictures, timers)
     // is done before the window appears; the timers and the frame events
     // tick only once the event loop runs.

@@ -10,7 +10,6 @@
 #include "platform/QtDrawControl.h"
 #include "platform/QtTimerFactory.h"
 #include "platform/SaverWindow.h"
-#include "platform/SteadyTickClock.h"
 #include "platform/X11DisplayInfo.h"
 #include "platform/X11MonitorPower.h"
 #include "saver/Form1.h"
@@ -41,7 +40,6 @@ private:
     QtDrawControl draw_;
     FluidSynthPlayer sound_;
     QtTimerFactory timers_;
-    SteadyTickClock ticks_;
     QtDateTimeSource dates_;
     SeededRandom random_;
     X11DisplayInfo display_;

@@ -79,4 +79,29 @@ TEST(TextCacheTest, KeepsTextsWhileFramesUseThem) {
     EXPECT_EQ(cache.size(), 0u);
 }
 
+TEST(TextCacheTest, FramesThatDrawOtherTextsInTheirPlaceGetTheirOwnPictures) {
+    TextCache cache(100);
+    QFont font("Liberation Sans");
+    font.setPixelSize(20);
+    const uint64_t first = cache.lookup("12:00:01", font, qRgb(0, 0, 255)).serial;
+    const uint64_t day = cache.lookup("Monday", font, qRgb(255, 0, 0)).serial;
+    cache.endFrame();
+    // The same texts in the other order, and one changed in place.
+    EXPECT_EQ(cache.lookup("Monday", font, qRgb(255, 0, 0)).serial, day);
+    EXPECT_EQ(cache.lookup("12:00:01", font, qRgb(0, 0, 255)).serial, first);
+    cache.endFrame();
+    EXPECT_EQ(cache.lookup("Monday", font, qRgb(255, 0, 0)).serial, day);
+    const uint64_t second = cache.lookup("12:00:02", font, qRgb(0, 0, 255)).serial;
+    EXPECT_NE(second, first);
+    cache.endFrame();
+    // Same text, other style in the same place.
+    font.setItalic(true);
+    EXPECT_NE(cache.lookup("Monday", font, qRgb(255, 0, 0)).serial, day);
+    font.setItalic(false);
+    font.setFamily("Liberation Serif");
+    EXPECT_NE(cache.lookup("12:00:02", font, qRgb(0, 0, 255)).serial, second);
+    cache.endFrame();
+    EXPECT_EQ(cache.size(), 2u);
+}
+
 }  // namespace

@@ -33,6 +33,7 @@ protected:
             });
         }
         greeting_ = load("greeting.bmp", VexoDDrw::KeyTransparent);
+        patch_ = load("patch.bmp", VexoDDrw::KeyOpaque);
     }
 
     template <typename Call>
@@ -78,6 +79,9 @@ protected:
         painter.fillRect(20, 20, 260, 160, QColor(200, 30, 40));
         painter.end();
         ASSERT_TRUE(greeting.save(folder_.filePath("greeting.bmp")));
+        QImage patch(90, 70, QImage::Format_RGB32);
+        patch.fill(qRgb(10, 120, 200));
+        ASSERT_TRUE(patch.save(folder_.filePath("patch.bmp")));
     }
 
     void text(const std::string& text, int32_t size, int32_t x, int32_t y, uint32_t colour) {
@@ -121,6 +125,15 @@ protected:
                 both([&](VexoDDrw& c) { c.DrawSurface(flake); });
             }
         }
+        // An opaque picture over the flakes hides everything under it where
+        // it covers a changed rectangle whole, and only part of it elsewhere.
+        if (n % 200 < 150) {
+            both([&](VexoDDrw& c) {
+                c.SetSurfaceLeft(patch_, 500 + n % 150);
+                c.SetSurfaceTop(patch_, 300 + n % 70 - n % 3);
+                c.DrawSurface(patch_);
+            });
+        }
         text(std::to_string(10 + n / 25 % 50) + ":00", 14, 958, 17, Rgb(0, 0, 255));
         both([](VexoDDrw& c) { c.PresentFrame(); });
     }
@@ -131,6 +144,7 @@ protected:
     std::array<int32_t, 2> background_{};
     std::array<int32_t, 30> flakes_{};
     int32_t greeting_ = 0;
+    int32_t patch_ = 0;
     std::minstd_rand random_{7};
 };
 
