@@ -23,16 +23,36 @@ LocalDateTime QtDateTimeSource::Now() {
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
+bool QtDateTimeSource::sameDay(const LocalDateTime& a, const LocalDateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+bool QtDateTimeSource::sameSecond(const LocalDateTime& a, const LocalDateTime& b) {
+    return a.hour == b.hour && a.minute == b.minute && a.second == b.second;
+}
+
 std::string QtDateTimeSource::WeekdayName(const LocalDateTime& when) {
-    return locale_.toString(DateOf(when), QStringLiteral("dddd")).toStdString();
+    if (!weekday_.valid || !sameDay(weekday_.when, when)) {
+        weekday_ = {when, true,
+                    locale_.toString(DateOf(when), QStringLiteral("dddd")).toStdString()};
+    }
+    return weekday_.text;
 }
 
 std::string QtDateTimeSource::MonthAbbreviation(const LocalDateTime& when) {
-    return locale_.toString(DateOf(when), QStringLiteral("MMM")).toStdString();
+    if (!month_.valid || !sameDay(month_.when, when)) {
+        month_ = {when, true, locale_.toString(DateOf(when), QStringLiteral("MMM")).toStdString()};
+    }
+    return month_.text;
 }
 
 std::string QtDateTimeSource::TimeText(const LocalDateTime& when) {
-    return locale_.toString(QTime(when.hour, when.minute, when.second), timeFormat_).toStdString();
+    if (!time_.valid || !sameSecond(time_.when, when)) {
+        time_ = {when, true,
+                 locale_.toString(QTime(when.hour, when.minute, when.second), timeFormat_)
+                     .toStdString()};
+    }
+    return time_.text;
 }
 
 QString QtDateTimeSource::WithSecondsNoZone(const QString& format) {

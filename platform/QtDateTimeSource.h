@@ -6,7 +6,8 @@
 #include "saver/DateTimeSource.h"
 
 // The local date and time, with names and the time format of a locale (the
-// system's by default).
+// system's by default). The saver asks for the texts at every frame; each is
+// kept and formatted again only when its date or second changes.
 class QtDateTimeSource : public DateTimeSource {
 public:
     explicit QtDateTimeSource(QLocale locale = QLocale::system());
@@ -22,6 +23,19 @@ public:
     static QString WithSecondsNoZone(const QString& format);
 
 private:
+    // A text and the date and time it was made for.
+    struct Kept {
+        LocalDateTime when;
+        bool valid = false;
+        std::string text;
+    };
+
+    static bool sameDay(const LocalDateTime& a, const LocalDateTime& b);
+    static bool sameSecond(const LocalDateTime& a, const LocalDateTime& b);
+
     QLocale locale_;
     QString timeFormat_;
+    Kept weekday_;
+    Kept month_;
+    Kept time_;
 };

@@ -28,8 +28,13 @@ int16_t buttonCode(Qt::MouseButton button) {
 
 }  // namespace
 
-SaverWindow::SaverWindow() : backingStore_(this) {
+SaverWindow::SaverWindow() {
     setSurfaceType(QSurface::RasterSurface);
+}
+
+SaverWindow::~SaverWindow() {
+    // The presenter draws on the X window, which goes with QWindow's part.
+    presenter_.reset();
 }
 
 void SaverWindow::showSaver() {
@@ -103,33 +108,62 @@ void SaverWindow::paint(const QRegion& region) {
     if (!isExposed() || region.isEmpty()) {
         return;
     }
-    const QRect target = frameTarget();
     if (frame_ != nullptr) {
-        scaler_.setGeometry(frame_->size(), target);
+        scaler_.setGeometry(frame_->size(), frameTarget());
     }
-    backingStore_.beginPaint(region);
-    QPaintDevice* device = backingStore_.paintDevice();
+    if (!presenterTried_) {
+        presenterTried_ = true;
+        presenter_ = X11ShmPresenter::create(winId(), size());
+    }
+    if (presenter_ != nullptr) {
+        paintInto(presenter_->beginPaint(), region);
+        presenter_->present(region);
+    } else {
+        paintBackingStore(region);
+    }
+}
+
+void SaverWindow::paintInto(QImage& picture, const QRegion& region) {
+    const QRect target = frame_ != nullptr ? scaler_.target() : QRect();
     const QRegion bars = region - target;
     if (!bars.isEmpty()) {
-        QPainter painter(device);
+        QPainter painter(&picture);
         for (const QRect& rect : bars) {
             painter.fillRect(rect, Qt::black);
         }
     }
-    if (!target.isEmpty()) {
-        if (device->devType() == QInternal::Image && static_cast<QImage*>(device)->depth() == 32) {
-            for (const QRect& rect : region) {
-                scaler_.scale(*frame_, *static_cast<QImage*>(device), rect);
-            }
-        } else {
-            // A backing store that is no plain image: let Qt scale.
-            QPainter painter(device);
-            painter.setClipRegion(region);
+    for (const QRect& rect : region& target) {
+        scaler_.scale(*frame_, picture, rect);
+    }
+}
+
+void SaverWindow::paintBackingStore(const QRegion& region) {
+    if (backingStore_ == nullptr) {
+        backingStore_ = std::make_unique<QBackingStore>(this);
+        backingStore_->resize(size());
+    }
+    const QRect target = frameTarget();
+    backingStore_->beginPaint(region);
+    QPaintDevice* device = backingStore_->paintDevice();
+    if (device->devType() == QInternal::Image && static_cast<QImage*>(device)->depth() == 32) {
+        paintInto(*static_cast<QImage*>(device), region);
+    } else {
+        // A backing store that is no plain image: let Qt scale.
+        QPainter painter(device);
+        painter.setClipRegion(region);
+        painter.fillRect(QRect(QPoint(0, 0), size()), Qt::black);
+        if (!target.isEmpty()) {
             painter.drawImage(target, *frame_);
         }
     }
-    backingStore_.endPaint();
-    backingStore_.flush(region);
+    backingStore_->endPaint();
+    backingStore_->flush(region);
+}
+
+void SaverWindow::sync() {
+    if (presenter_ != nullptr) {
+        presenter_->sync();
+    }
 }
 
 void SaverWindow::exposeEvent(QExposeEvent* /*event*/) {
@@ -140,7 +174,12 @@ void SaverWindow::exposeEvent(QExposeEvent* /*event*/) {
 }
 
 void SaverWindow::resizeEvent(QResizeEvent* /*event*/) {
-    backingStore_.resize(size());
+    // The shared picture has the window's size: a new one is made.
+    presenter_.reset();
+    presenterTried_ = false;
+    if (backingStore_ != nullptr) {
+        backingStore_->resize(size());
+    }
 }
 
 void SaverWindow::showEvent(QShowEvent* /*event*/) {

@@ -6,9 +6,11 @@
 #include <QRect>
 #include <QRegion>
 #include <QWindow>
+#include <memory>
 #include <vector>
 
 #include "platform/FrameScaler.h"
+#include "platform/X11ShmPresenter.h"
 #include "scene/VexoDDrwEvents.h"
 
 // The saver's full-screen window. It shows the drawing control's frame scaled
@@ -16,12 +18,15 @@
 // passes keys, clicks and pointer moves on as the control's input events.
 // Scaling the whole frame for every present costs a quarter of a core at
 // 1920 x 1080, so only the rectangles that changed are scaled and sent to the
-// X server.
+// X server. On X11 they go through shared memory straight to the window (see
+// X11ShmPresenter); elsewhere, or where the X server cannot share memory,
+// through Qt's backing store.
 class SaverWindow : public QWindow {
     Q_OBJECT
 
 public:
     SaverWindow();
+    ~SaverWindow() override;
 
     // Who handles the input events; until it is set they are dropped.
     void setEventSink(VexoDDrwEvents* events) { events_ = events; }
@@ -43,6 +48,11 @@ public:
     QRect frameTarget() const;
     QRect windowRect(const QRect& rect) const;
 
+    // Whether the frames go to the X server past Qt's backing store.
+    bool presentsDirectly() const { return presenter_ != nullptr; }
+    // Waits until the X server shows everything presented, for screenshots.
+    void sync();
+
 protected:
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -53,10 +63,16 @@ protected:
 
 private:
     void paint(const QRegion& region);
+    void paintInto(QImage& picture, const QRegion& region);
+    void paintBackingStore(const QRegion& region);
     void grabInput();
 
     VexoDDrwEvents* events_ = nullptr;
-    QBackingStore backingStore_;
+    // Made on the first paint after the window appeared or changed size; the
+    // backing store only when the presenter cannot be had.
+    std::unique_ptr<X11ShmPresenter> presenter_;
+    std::unique_ptr<QBackingStore> backingStore_;
+    bool presenterTried_ = false;
     FrameScaler scaler_;
     const QImage* frame_ = nullptr;
     QPointF pointer_;

@@ -28,6 +28,22 @@ TEST(QtDateTimeSourceTest, NamesComeFromTheLocale) {
     EXPECT_EQ(german.WeekdayName(when), "Dienstag");
 }
 
+TEST(QtDateTimeSourceTest, KeptTextsFollowTheDayAndTheSecond) {
+    QtDateTimeSource us(QLocale(QLocale::English, QLocale::UnitedStates));
+    LocalDateTime when{2024, 12, 31, 23, 59, 59};
+    EXPECT_EQ(us.WeekdayName(when), "Tuesday");
+    EXPECT_EQ(us.MonthAbbreviation(when), "Dec");
+    EXPECT_NE(us.TimeText(when).find("11:59:59"), std::string::npos) << us.TimeText(when);
+    // The same time of day on another date, and the next second.
+    when = {2025, 1, 7, 23, 59, 59};
+    EXPECT_EQ(us.WeekdayName(when), "Tuesday");
+    EXPECT_EQ(us.MonthAbbreviation(when), "Jan");
+    EXPECT_NE(us.TimeText(when).find("11:59:59"), std::string::npos) << us.TimeText(when);
+    when = {2025, 1, 8, 0, 0, 0};
+    EXPECT_EQ(us.WeekdayName(when), "Wednesday");
+    EXPECT_NE(us.TimeText(when).find("12:00:00"), std::string::npos) << us.TimeText(when);
+}
+
 TEST(QtDateTimeSourceTest, FormatGainsSecondsAfterTheMinutesAndLosesTheZone) {
     EXPECT_EQ(QtDateTimeSource::WithSecondsNoZone("h:mm AP"), "h:mm:ss AP");
     EXPECT_EQ(QtDateTimeSource::WithSecondsNoZone("HH:mm"), "HH:mm:ss");

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <functional>
+
+#include "platform/SaverWindow.h"
+
+namespace {
+
+// A frame whose every pixel differs from its neighbours, so that a window
+// pixel taken from the wrong column or row shows.
+QImage patternFrame() {
+    QImage frame(1024, 768, QImage::Format_RGB32);
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            frame.setPixel(x, y, qRgb(x & 0xff, y & 0xff, (x * 7 + y * 3) & 0xff));
+        }
+    }
+    return frame;
+}
+
+// frame scaled into a window of size without distortion, each window pixel
+// showing the frame pixel under its centre, with black bars.
+QImage scaledByCentres(const QImage& frame, const QRect& target, const QSize& size) {
+    QImage expected(size, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const double column = (x - target.left() + 0.5) * frame.width() / target.width();
+            const double row = (y - target.top() + 0.5) * frame.height() / target.height();
+            expected.setPixel(x, y, frame.pixel(static_cast<int>(column), static_cast<int>(row)));
+        }
+    }
+    return expected;
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return -1;
+    }
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return differing;
+}
+
+class DirectPresentTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window_.setFlags(Qt::Window | Qt::FramelessWindowHint);
+        window_.setGeometry(window_.screen()->geometry());
+        window_.show();
+        ASSERT_TRUE(processUntil([this] { return window_.isExposed(); }));
+    }
+
+    // Runs the event loop until done() holds, for at most five seconds: the
+    // X server answers in its own time.
+    static bool processUntil(const std::function<bool()>& done) {
+        const QDeadlineTimer deadline(5000);
+        while (!done() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return done();
+    }
+
+    QImage shown() {
+        window_.sync();
+        return window_.screen()
+            ->grabWindow(window_.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    SaverWindow window_;
+};
+
+TEST_F(DirectPresentTest, PatchedPiecesMatchAWholeFrameScaleOnTheFullScreen) {
+    const QImage base = patternFrame();
+    QImage frame = base.copy();
+    window_.showFrame(frame, {frame.rect()});
+    ASSERT_TRUE(window_.presentsDirectly());
+    // 1024 x 768 on 1920 x 1080: 1440 x 1080 with bars of 240.
+    ASSERT_EQ(window_.frameTarget(), QRect(240, 0, 1440, 1080));
+
+    // Pieces change one by one, some at the frame's edges, then change back,
+    // each present only the piece's rectangle.
+    const auto piece = [](int step) {
+        return QRect(step * 23 % 1000, step * 37 % 750, 1 + step % 11, 1 + step % 7);
+    };
+    const std::vector<QRect> edges{QRect(0, 0, 3, 768), QRect(1021, 0, 3, 768),
+                                   QRect(0, 765, 1024, 3)};
+    for (int step = 0; step < 40; ++step) {
+        frame.fill(qRgb(255, step * 6, 0));
+        window_.showFrame(frame, {piece(step)});
+    }
+    frame.fill(Qt::white);
+    window_.showFrame(frame, edges);
+    QPainter(&frame).drawImage(0, 0, base);
+    for (int step = 0; step < 40; ++step) {
+        window_.showFrame(frame, {piece(step)});
+    }
+    window_.showFrame(frame, edges);
+
+    EXPECT_EQ(
+        differingPixels(shown(), scaledByCentres(base, window_.frameTarget(), window_.size())), 0);
+}
+
+TEST_F(DirectPresentTest, ExposedWindowIsPaintedAgainFromTheFrame) {
+    const QImage frame = patternFrame();
+    window_.showFrame(frame, {frame.rect()});
+    // Unmapped, the window loses its pixels: the X server keeps no copy.
+    window_.hide();
+    ASSERT_TRUE(processUntil([this] { return !window_.isExposed(); }));
+    window_.show();
+    ASSERT_TRUE(processUntil([this] { return window_.isExposed(); }));
+    EXPECT_TRUE(window_.presentsDirectly());
+    EXPECT_EQ(
+        differingPixels(shown(), scaledByCentres(frame, window_.frameTarget(), window_.size())), 0);
+}
+
+TEST_F(DirectPresentTest, ForgottenFrameLeavesTheWindowBlack) {
+    const QImage frame = patternFrame();
+    window_.showFrame(frame, {frame.rect()});
+    window_.forgetFrame();
+    QImage black(window_.size(), QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(differingPixels(shown(), black), 0);
+}
+
+}  // namespace
