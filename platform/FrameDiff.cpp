@@ -1,5 +1,7 @@
 #include "platform/FrameDiff.h"
 
+#include "platform/DirtyArea.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -34,11 +36,16 @@ std::vector<QRect> FrameDiff::dirtyRects(const std::vector<DrawOp>& previous,
         }
     }
 
-    std::vector<QRect> dirty;
+    // The marks are united exactly: a sprite one pixel lower gives its
+    // bands at both places, not the box around them.
+    DirtyArea dirty(frame);
     const auto mark = [&](const DrawOp& op) {
-        const QRect visible = op.rect & frame;
-        if (!visible.isEmpty()) {
-            dirty.push_back(visible);
+        if (op.bands == nullptr) {
+            dirty.add(op.rect);
+            return;
+        }
+        for (const QRect& band : *op.bands) {
+            dirty.add(band.translated(op.rect.topLeft()));
         }
     };
     std::size_t i = 0;
@@ -59,23 +66,5 @@ std::vector<QRect> FrameDiff::dirtyRects(const std::vector<DrawOp>& previous,
     for (; j < cols; ++j) {
         mark(current[head + j]);
     }
-    mergeOverlaps(dirty);
-    return dirty;
-}
-
-void FrameDiff::mergeOverlaps(std::vector<QRect>& rects) {
-    bool merged = true;
-    while (merged) {
-        merged = false;
-        for (std::size_t a = 0; a < rects.size() && !merged; ++a) {
-            for (std::size_t b = a + 1; b < rects.size(); ++b) {
-                if (rects[a].intersects(rects[b])) {
-                    rects[a] |= rects[b];
-                    rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(b));
-                    merged = true;
-                    break;
-                }
-            }
-        }
-    }
+    return dirty.rects();
 }

@@ -1,7 +1,12 @@
 #include "platform/FrameScaler.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -28,28 +33,79 @@ void FrameScaler::setGeometry(const QSize& frameSize, const QRect& target) {
     sourceRow_ = centres(target.height(), frameSize.height());
 }
 
+std::pair<int, int> FrameScaler::showing(const std::vector<int>& table, int first, int last) {
+    // The tables never decrease, so the window pixels showing a range of
+    // frame pixels are one run.
+    const auto begin = std::lower_bound(table.begin(), table.end(), first);
+    const auto end = std::upper_bound(begin, table.end(), last);
+    return {static_cast<int>(begin - table.begin()), static_cast<int>(end - table.begin()) - 1};
+}
+
+QRect FrameScaler::windowRect(const QRect& rect) const {
+    const QRect inside = rect & QRect(QPoint(0, 0), frameSize_);
+    if (inside.isEmpty()) {
+        return {};
+    }
+    const auto [left, right] = showing(sourceColumn_, inside.left(), inside.right());
+    const auto [top, bottom] = showing(sourceRow_, inside.top(), inside.bottom());
+    if (right < left || bottom < top) {
+        return {};
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(target_.topLeft());
+}
+
 void FrameScaler::scale(const QImage& frame, QImage& window, const QRect& rect) const {
     const QRect area = rect & target_ & window.rect();
     if (area.isEmpty() || frame.size() != frameSize_ || frame.depth() != 32 ||
         window.depth() != 32) {
         return;
     }
-    const int* columns = sourceColumn_.data() + (area.left() - target_.left());
-    const QRgb* previousLine = nullptr;
+    const auto width = static_cast<std::size_t>(area.width());
+    if (rowBuffer_.size() < width) {
+        rowBuffer_.resize(width);
+    }
+    QRgb* const buffer = rowBuffer_.data();
+    const int* const columns = sourceColumn_.data() + (area.left() - target_.left());
+    uchar* const windowBits = window.bits();
+    const auto windowStride = static_cast<std::size_t>(window.bytesPerLine());
+    const uchar* const frameBits = frame.constBits();
+    const auto frameStride = static_cast<std::size_t>(frame.bytesPerLine());
     int previousRow = -1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
+        // Enlarging repeats rows: each frame row is scaled once into the
+        // buffer and stored as often as the window shows it.
         const int row = sourceRow_[static_cast<std::size_t>(y - target_.top())];
-        auto* line = reinterpret_cast<QRgb*>(window.scanLine(y)) + area.left();
-        if (row == previousRow) {
-            // Enlarging repeats rows: copy the one just scaled.
-            std::memcpy(line, previousLine, sizeof(QRgb) * static_cast<std::size_t>(area.width()));
-        } else {
-            const auto* source = reinterpret_cast<const QRgb*>(frame.constScanLine(row));
-            for (int x = 0; x < area.width(); ++x) {
-                line[x] = source[columns[x]];
+        if (row != previousRow) {
+            const auto* source = reinterpret_cast<const QRgb*>(frameBits + frameStride * row);
+            for (std::size_t x = 0; x < width; ++x) {
+                buffer[x] = source[columns[x]];
             }
+            previousRow = row;
         }
-        previousLine = line;
-        previousRow = row;
+        store(reinterpret_cast<QRgb*>(windowBits + windowStride * y) + area.left(), buffer, width);
     }
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
+}
+
+void FrameScaler::store(QRgb* to, const QRgb* from, std::size_t count) {
+#ifdef __SSE2__
+    // The window's picture is read by the X server, on another core, and is
+    // not read here again: stores past the cache spare reading each line in
+    // before writing it, which cost more than the scaling.
+    std::size_t x = 0;
+    for (; x < count && (reinterpret_cast<std::uintptr_t>(to + x) & 15) != 0; ++x) {
+        _mm_stream_si32(reinterpret_cast<int*>(to + x), static_cast<int>(from[x]));
+    }
+    for (; x + 4 <= count; x += 4) {
+        _mm_stream_si128(reinterpret_cast<__m128i*>(to + x),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x)));
+    }
+    for (; x < count; ++x) {
+        _mm_stream_si32(reinterpret_cast<int*>(to + x), static_cast<int>(from[x]));
+    }
+#else
+    std::memcpy(to, from, sizeof(QRgb) * count);
+#endif
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <utility>
 #include <vector>
 
 // Nearest-neighbour scaling of the frame into the window's picture, one
@@ -16,13 +17,25 @@ public:
     void setGeometry(const QSize& frameSize, const QRect& target);
     const QRect& target() const { return target_; }
 
+    // The window pixels (inside the target) that show frame pixels of rect:
+    // exactly those whose centre falls on them, so that presenting a changed
+    // rectangle sends no pixel more than it must.
+    QRect windowRect(const QRect& rect) const;
+
     // Writes the window pixels of rect (clipped to the target) into window,
     // a 32-bit image, from frame.
     void scale(const QImage& frame, QImage& window, const QRect& rect) const;
 
 private:
+    // The first and last index of table whose value lies in [first, last];
+    // last index < first index when there is none.
+    static std::pair<int, int> showing(const std::vector<int>& table, int first, int last);
+    // Copies count pixels of a scaled row into the window's picture.
+    static void store(QRgb* to, const QRgb* from, std::size_t count);
+
     QSize frameSize_;
     QRect target_;
-    std::vector<int> sourceColumn_;  // by window column - target left
-    std::vector<int> sourceRow_;     // by window row - target top
+    std::vector<int> sourceColumn_;        // by window column - target left
+    std::vector<int> sourceRow_;           // by window row - target top
+    mutable std::vector<QRgb> rowBuffer_;  // one scaled row, kept for its capacity
 };

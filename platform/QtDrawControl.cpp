@@ -1,10 +1,13 @@
 #include "platform/QtDrawControl.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/FrameDiff.h"
 #include "platform/PictureLoader.h"
+#include "platform/RowBands.h"
 #include "platform/SaverWindow.h"
 
 namespace {
@@ -17,7 +20,14 @@ constexpr int32_t kLargestFrame = 16384;
 // show through.
 bool covers(const DrawOp& op, const QRect& rect) {
     return op.kind == DrawOp::Kind::Fill ||
-           (!op.picture.hasAlphaChannel() && op.rect.contains(rect));
+           (op.picture.format() == QImage::Format_RGB32 && op.rect.contains(rect));
+}
+
+// The common part of two rectangles. QRect's operator& is a call into the
+// library; composing asks for it for every op and every dirty rectangle.
+QRect overlap(const QRect& a, const QRect& b) {
+    return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
+                 QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
 }
 
 QRgb toQRgb(uint32_t colour) {
@@ -94,6 +104,11 @@ void QtDrawControl::LoadSurfacePicture(int32_t surface, int32_t /*kind*/, const 
     if (Surface* found = find(surface)) {
         found->picture = PictureLoader::load(QString::fromStdString(path), keyMode);
         found->serial = nextSerial_++;
+        found->bands = nullptr;
+        if (found->picture.hasAlphaChannel()) {
+            found->bands =
+                std::make_shared<const std::vector<QRect>>(RowBands::ofPicture(found->picture));
+        }
     }
 }
 
@@ -145,7 +160,8 @@ void QtDrawControl::ClearFrame(uint32_t colour) {
     }
     // A fill covers the whole frame, so nothing drawn before it can show.
     current_.clear();
-    current_.push_back(DrawOp{DrawOp::Kind::Fill, frame_.rect(), toQRgb(colour), QImage()});
+    current_.push_back(
+        DrawOp{DrawOp::Kind::Fill, frame_.rect(), toQRgb(colour), QImage(), nullptr});
 }
 
 void QtDrawControl::DrawSurface(int32_t surface) {
@@ -156,7 +172,7 @@ void QtDrawControl::DrawSurface(int32_t surface) {
     current_.push_back(
         DrawOp{DrawOp::Kind::Picture,
                QRect(found->left, found->top, found->picture.width(), found->picture.height()),
-               found->serial, found->picture});
+               found->serial, found->picture, found->bands});
 }
 
 void QtDrawControl::SetTextFont(const std::string& face, int32_t size, int32_t weight, bool italic,
@@ -187,7 +203,7 @@ void QtDrawControl::DrawText(const std::string& text, int32_t x, int32_t y, uint
     }
     current_.push_back(DrawOp{DrawOp::Kind::Picture,
                               QRect(QPoint(x, y) + entry.offset, entry.picture.size()),
-                              entry.serial, entry.picture});
+                              entry.serial, entry.picture, nullptr});
 }
 
 void QtDrawControl::PresentFrame() {
@@ -220,22 +236,44 @@ void QtDrawControl::compose(const std::vector<QRect>& rects) {
             --first;
         }
         if (first == 0) {
-            painter.fillRect(rect, Qt::black);  // a frame without a fill starts from black
+            fill(rect, qRgb(0, 0, 0));  // a frame without a fill starts from black
         } else {
             --first;
         }
         for (std::size_t i = first; i < current_.size(); ++i) {
             const DrawOp& op = current_[i];
-            const QRect part = op.rect & rect;
+            const QRect part = overlap(op.rect, rect);
             if (part.isEmpty()) {
                 continue;
             }
             if (op.kind == DrawOp::Kind::Fill) {
-                painter.fillRect(part, QColor(static_cast<QRgb>(op.content)));
+                fill(part, static_cast<QRgb>(op.content));
+            } else if (op.picture.format() == QImage::Format_RGB32) {
+                copy(op, part);
             } else {
                 painter.drawImage(part.topLeft(), op.picture, part.translated(-op.rect.topLeft()));
             }
         }
+    }
+}
+
+// Opaque pixels over the frame replace what is there: plain stores give the
+// pixels the painter gives, without its cost per call, which the many small
+// rectangles of a frame would pay again and again.
+void QtDrawControl::fill(const QRect& rect, QRgb colour) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(frame_.scanLine(y)) + rect.left();
+        std::fill(row, row + rect.width(), colour);
+    }
+}
+
+void QtDrawControl::copy(const DrawOp& op, const QRect& part) {
+    const QPoint from = part.topLeft() - op.rect.topLeft();
+    for (int y = 0; y < part.height(); ++y) {
+        std::memcpy(
+            reinterpret_cast<QRgb*>(frame_.scanLine(part.top() + y)) + part.left(),
+            reinterpret_cast<const QRgb*>(op.picture.constScanLine(from.y() + y)) + from.x(),
+            sizeof(QRgb) * static_cast<std::size_t>(part.width()));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/DrawOp.h"
@@ -80,11 +81,15 @@ private:
         QImage picture;
         int32_t left = 0;
         int32_t top = 0;
-        uint64_t serial = 0;  // changes with every picture loaded
+        uint64_t serial = 0;                              // changes with every picture loaded
+        std::shared_ptr<const std::vector<QRect>> bands;  // of a picture with transparency
     };
 
     Surface* find(int32_t surface);
     void compose(const std::vector<QRect>& rects);
+    void fill(const QRect& rect, QRgb colour);
+    // Copies the part of an opaque op's picture that lands on part.
+    void copy(const DrawOp& op, const QRect& part);
     void raiseFrameEvent();
     void updateTimer();
 

@@ -69,43 +69,34 @@ QRect SaverWindow::frameTarget() const {
     return {(width() - targetWidth) / 2, (height() - targetHeight) / 2, targetWidth, targetHeight};
 }
 
-QRect SaverWindow::windowRect(const QRect& rect) const {
-    const QRect target = frameTarget();
-    if (target.isEmpty()) {
-        return {};
-    }
-    const double scaleX = static_cast<double>(target.width()) / frame_->width();
-    const double scaleY = static_cast<double>(target.height()) / frame_->height();
-    // One pixel of margin on each side absorbs the rounding of the scaler,
-    // which picks each window pixel's source by its centre.
-    const int left = static_cast<int>(std::floor(rect.left() * scaleX)) - 1;
-    const int top = static_cast<int>(std::floor(rect.top() * scaleY)) - 1;
-    const int right = static_cast<int>(std::ceil((rect.right() + 1) * scaleX)) + 1;
-    const int bottom = static_cast<int>(std::ceil((rect.bottom() + 1) * scaleY)) + 1;
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(target.topLeft()) &
-           target;
-}
-
 void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty) {
     if (frame_ != &frame || frame_->size() != frame.size()) {
         frame_ = &frame;
-        paint(QRegion(0, 0, width(), height()));
+        paint({QRect(0, 0, width(), height())});
         return;
     }
-    QRegion region;
+    scaler_.setGeometry(frame.size(), frameTarget());
+    // The frame's rectangles do not overlap, and each window pixel shows one
+    // frame pixel, so neither do their window rectangles: no region needs
+    // building from them.
+    std::vector<QRect> rects;
+    rects.reserve(dirty.size());
     for (const QRect& rect : dirty) {
-        region += windowRect(rect);
+        const QRect shown = scaler_.windowRect(rect);
+        if (!shown.isEmpty()) {
+            rects.push_back(shown);
+        }
     }
-    paint(region);
+    paint(rects);
 }
 
 void SaverWindow::forgetFrame() {
     frame_ = nullptr;
-    paint(QRegion(0, 0, width(), height()));
+    paint({QRect(0, 0, width(), height())});
 }
 
-void SaverWindow::paint(const QRegion& region) {
-    if (!isExposed() || region.isEmpty()) {
+void SaverWindow::paint(const std::vector<QRect>& rects) {
+    if (!isExposed() || rects.empty()) {
         return;
     }
     if (frame_ != nullptr) {
@@ -116,28 +107,33 @@ void SaverWindow::paint(const QRegion& region) {
         presenter_ = X11ShmPresenter::create(winId(), size());
     }
     if (presenter_ != nullptr) {
-        paintInto(presenter_->beginPaint(), region);
-        presenter_->present(region);
+        paintInto(presenter_->beginPaint(), rects);
+        presenter_->present(rects);
     } else {
-        paintBackingStore(region);
+        paintBackingStore(rects);
     }
 }
 
-void SaverWindow::paintInto(QImage& picture, const QRegion& region) {
+void SaverWindow::paintInto(QImage& picture, const std::vector<QRect>& rects) {
     const QRect target = frame_ != nullptr ? scaler_.target() : QRect();
-    const QRegion bars = region - target;
-    if (!bars.isEmpty()) {
-        QPainter painter(&picture);
-        for (const QRect& rect : bars) {
-            painter.fillRect(rect, Qt::black);
+    for (const QRect& rect : rects) {
+        if (!target.contains(rect)) {
+            QPainter painter(&picture);
+            for (const QRect& bar : QRegion(rect) - target) {
+                painter.fillRect(bar, Qt::black);
+            }
+        }
+        if (rect.intersects(target)) {
+            scaler_.scale(*frame_, picture, rect & target);
         }
     }
-    for (const QRect& rect : region& target) {
-        scaler_.scale(*frame_, picture, rect);
-    }
 }
 
-void SaverWindow::paintBackingStore(const QRegion& region) {
+void SaverWindow::paintBackingStore(const std::vector<QRect>& rects) {
+    QRegion region;
+    for (const QRect& rect : rects) {
+        region += rect;
+    }
     if (backingStore_ == nullptr) {
         backingStore_ = std::make_unique<QBackingStore>(this);
         backingStore_->resize(size());
@@ -146,7 +142,7 @@ void SaverWindow::paintBackingStore(const QRegion& region) {
     backingStore_->beginPaint(region);
     QPaintDevice* device = backingStore_->paintDevice();
     if (device->devType() == QInternal::Image && static_cast<QImage*>(device)->depth() == 32) {
-        paintInto(*static_cast<QImage*>(device), region);
+        paintInto(*static_cast<QImage*>(device), rects);
     } else {
         // A backing store that is no plain image: let Qt scale.
         QPainter painter(device);
@@ -168,7 +164,7 @@ void SaverWindow::sync() {
 
 void SaverWindow::exposeEvent(QExposeEvent* /*event*/) {
     if (isExposed()) {
-        paint(QRegion(0, 0, width(), height()));
+        paint({QRect(0, 0, width(), height())});
         grabInput();
     }
 }

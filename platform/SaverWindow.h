@@ -37,16 +37,15 @@ public:
     void showSaver();
     void setCursorVisible(bool visible);
 
-    // Shows frame, of which only the rectangles dirty (in frame pixels) have
-    // changed since the last call. The window keeps a pointer to the frame
+    // Shows frame, of which only the rectangles dirty (in frame pixels, not
+    // overlapping) have changed since the last call; only the window pixels
+    // that show them are scaled and sent. The window keeps a pointer to the frame
     // for repainting when it is exposed, until forgetFrame.
     void showFrame(const QImage& frame, const std::vector<QRect>& dirty);
     void forgetFrame();
 
-    // Where the frame lands in the window, and the window pixels that show
-    // the frame rectangle rect.
+    // Where the frame lands in the window.
     QRect frameTarget() const;
-    QRect windowRect(const QRect& rect) const;
 
     // Whether the frames go to the X server past Qt's backing store.
     bool presentsDirectly() const { return presenter_ != nullptr; }
@@ -62,9 +61,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void paint(const QRegion& region);
-    void paintInto(QImage& picture, const QRegion& region);
-    void paintBackingStore(const QRegion& region);
+    // rects: window rectangles that do not overlap.
+    void paint(const std::vector<QRect>& rects);
+    void paintInto(QImage& picture, const std::vector<QRect>& rects);
+    void paintBackingStore(const std::vector<QRect>& rects);
     void grabInput();
 
     VexoDDrwEvents* events_ = nullptr;

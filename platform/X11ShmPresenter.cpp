@@ -167,19 +167,25 @@ QImage& X11ShmPresenter::beginPaint() {
     return picture_;
 }
 
-void X11ShmPresenter::present(const QRegion& region) {
+void X11ShmPresenter::present(const std::vector<QRect>& rects) {
     Resources& r = *resources_;
-    const QRegion area = region & QRect(0, 0, picture_.width(), picture_.height());
-    int left = static_cast<int>(area.rectCount());
-    for (const QRect& rect : area) {
+    const QRect whole(0, 0, picture_.width(), picture_.height());
+    std::size_t last = rects.size();
+    while (last > 0 && !rects[last - 1].intersects(whole)) {
+        --last;
+    }
+    for (std::size_t i = 0; i < last; ++i) {
+        const QRect rect = rects[i] & whole;
+        if (rect.isEmpty()) {
+            continue;
+        }
         // One completion, for the last rectangle: the server handles the
         // puts in order, so when the last is read all are.
-        --left;
         XShmPutImage(r.display, r.window, r.gc, r.image, rect.x(), rect.y(), rect.x(), rect.y(),
                      static_cast<unsigned>(rect.width()), static_cast<unsigned>(rect.height()),
-                     left == 0 ? True : False);
+                     i + 1 == last ? True : False);
     }
-    if (!area.isEmpty()) {
+    if (last > 0) {
         pending_ = true;
         XFlush(r.display);
     }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 #include <QSize>
 #include <memory>
+#include <vector>
 
 // Shows a window-sized picture on an X11 window through a shared memory
 // segment (MIT-SHM), past Qt's backing store. The backing store asks the X
@@ -29,8 +30,8 @@ public:
     // so that none of them change while it copies; by the next frame it
     // nearly always has, and the wait costs nothing.
     QImage& beginPaint();
-    // Sends the pixels of region to the window and returns without waiting.
-    void present(const QRegion& region);
+    // Sends the pixels of rects to the window and returns without waiting.
+    void present(const std::vector<QRect>& rects);
     // Waits until the server has shown every present, for screenshots.
     void sync();
 

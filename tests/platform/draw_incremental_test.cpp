@@ -79,6 +79,29 @@ protected:
         painter.fillRect(20, 20, 260, 160, QColor(200, 30, 40));
         painter.end();
         ASSERT_TRUE(greeting.save(folder_.filePath("greeting.bmp")));
+        // Odd shapes for the bands: a diagonal stroke (every row a
+        // different span), a ring, and dots in the corners with empty rows
+        // between them.
+        QImage odd(64, 48, QImage::Format_RGB32);
+        odd.fill(qRgb(255, 0, 255));
+        painter.begin(&odd);
+        painter.setPen(QPen(QColor(250, 240, 90), 5));
+        painter.drawLine(2, 2, 61, 45);
+        painter.end();
+        ASSERT_TRUE(odd.save(folder_.filePath("diagonal.bmp")));
+        odd.fill(qRgb(255, 0, 255));
+        painter.begin(&odd);
+        painter.setPen(QPen(QColor(40, 200, 90), 6));
+        painter.drawEllipse(6, 6, 52, 36);
+        painter.end();
+        ASSERT_TRUE(odd.save(folder_.filePath("ring.bmp")));
+        odd.fill(qRgb(255, 0, 255));
+        for (const QPoint corner : {QPoint(0, 0), QPoint(61, 0), QPoint(0, 45), QPoint(61, 45)}) {
+            for (int i = 0; i < 9; ++i) {
+                odd.setPixel(corner + QPoint(i % 3, i / 3), qRgb(255, 255, 200));
+            }
+        }
+        ASSERT_TRUE(odd.save(folder_.filePath("corners.bmp")));
         QImage patch(90, 70, QImage::Format_RGB32);
         patch.fill(qRgb(10, 120, 200));
         ASSERT_TRUE(patch.save(folder_.filePath("patch.bmp")));
@@ -158,6 +181,50 @@ TEST_F(IncrementalFrameTest, EqualsWholeFrameComposition) {
     });
     for (int n = 0; n < 600; ++n) {
         frame(n);
+        ASSERT_EQ(incremental_.frame(), whole_.frame()) << "frame " << n;
+    }
+}
+
+TEST_F(IncrementalFrameTest, OddShapesCrossingEachOtherAndTheEdges) {
+    std::array<int32_t, 6> shapes{};
+    const std::array<const char*, 3> names{"diagonal.bmp", "ring.bmp", "corners.bmp"};
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        shapes[i] = load(names[i % 3], VexoDDrw::KeyTransparent);
+    }
+    // Each shape bounces inside a box larger than the frame, so it leaves
+    // and enters through every edge and runs over the others.
+    std::array<QPoint, 6> place{};
+    std::array<QPoint, 6> step{};
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        place[i] = QPoint(static_cast<int>(i) * 150 + 20, static_cast<int>(i) * 110 + 10);
+        step[i] = QPoint(i % 2 == 0 ? 7 : -5, i % 3 == 0 ? 3 : -1 - static_cast<int>(i));
+    }
+    for (int n = 0; n < 400; ++n) {
+        both([&](VexoDDrw& c) {
+            c.ClearFrame(Rgb(0, 0, 0));
+            c.DrawSurface(background_[n / 100 % 2]);
+        });
+        for (std::size_t k = 0; k < shapes.size(); ++k) {
+            // Every 30 frames the drawing order turns round.
+            const std::size_t i = n / 30 % 2 == 0 ? k : shapes.size() - 1 - k;
+            if (k == 0) {
+                for (std::size_t m = 0; m < shapes.size(); ++m) {
+                    place[m] += step[m];
+                    if (place[m].x() < -80 || place[m].x() > 1040) {
+                        step[m].setX(-step[m].x());
+                    }
+                    if (place[m].y() < -70 || place[m].y() > 790) {
+                        step[m].setY(-step[m].y());
+                    }
+                }
+            }
+            both([&](VexoDDrw& c) {
+                c.SetSurfaceLeft(shapes[i], place[i].x());
+                c.SetSurfaceTop(shapes[i], place[i].y());
+                c.DrawSurface(shapes[i]);
+            });
+        }
+        both([](VexoDDrw& c) { c.PresentFrame(); });
         ASSERT_EQ(incremental_.frame(), whole_.frame()) << "frame " << n;
     }
 }

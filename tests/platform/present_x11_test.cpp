@@ -4,8 +4,11 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <array>
 #include <functional>
 
+#include "platform/QtDrawControl.h"
 #include "platform/SaverWindow.h"
 
 namespace {
@@ -131,6 +134,60 @@ TEST_F(DirectPresentTest, ForgottenFrameLeavesTheWindowBlack) {
     QImage black(window_.size(), QImage::Format_RGB32);
     black.fill(Qt::black);
     EXPECT_EQ(differingPixels(shown(), black), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The control presents only the pixels that changed, mapped exactly to the
+// window pixels that show them; after many frames of sprites with
+// transparent corners crossing each other and the frame's edges, the window
+// must still show the whole frame scaled.
+TEST_F(DirectPresentTest, ChangedPixelsOfMovingSpritesKeepTheWindowExact) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(patternFrame().save(folder.filePath("bg.bmp")));
+    QImage sprite(45, 33, QImage::Format_RGB32);
+    sprite.fill(qRgb(255, 0, 255));
+    QPainter painter(&sprite);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 250, 255));
+    painter.drawEllipse(0, 0, 45, 33);
+    painter.setBrush(QColor(90, 160, 250));
+    painter.drawEllipse(12, 6, 20, 20);
+    painter.end();
+    ASSERT_TRUE(sprite.save(folder.filePath("sprite.bmp")));
+
+    QtDrawControl control(&window_);
+    control.setFrameInterval(0);
+    ASSERT_TRUE(control.OpenSession(1024, 768, 32, ""));
+    const int32_t background = control.CreateSurface();
+    control.LoadSurfacePicture(background, 1, folder.filePath("bg.bmp").toStdString(),
+                               VexoDDrw::KeyOpaque);
+    std::array<int32_t, 6> sprites{};
+    for (std::size_t i = 0; i < sprites.size(); ++i) {
+        sprites[i] = control.CreateSurface();
+        control.LoadSurfacePicture(sprites[i], 1, folder.filePath("sprite.bmp").toStdString(),
+                                   VexoDDrw::KeyTransparent);
+        control.SetSurfaceLeft(sprites[i], static_cast<int32_t>(i) * 200 - 20);
+        control.SetSurfaceTop(sprites[i], 740 - static_cast<int32_t>(i) * 25);
+    }
+    for (int n = 0; n < 120; ++n) {
+        control.ClearFrame(0);
+        control.DrawSurface(background);
+        for (std::size_t i = 0; i < sprites.size(); ++i) {
+            const int step = static_cast<int>(i % 3) + 1;
+            control.MoveSurfaceRight(sprites[i], i % 2 == 0 ? step : -step);
+            control.MoveSurfaceUp(sprites[i], n % 2 == 0 ? -1 : 0);
+            control.DrawSurface(sprites[i]);
+        }
+        control.PresentFrame();
+    }
+    EXPECT_EQ(differingPixels(
+                  shown(), scaledByCentres(control.frame(), window_.frameTarget(), window_.size())),
+              0);
+    control.CloseSession();
 }
 
 }  // namespace

@@ -1,0 +1,70 @@
+#include "platform/DirtyArea.h"
+
+#include <algorithm>
+
+void DirtyArea::add(const QRect& rect) {
+    const QRect inside = rect & frame_;
+    if (!inside.isEmpty()) {
+        added_.push_back(inside);
+    }
+}
+
+void DirtyArea::rangesCrossing(int row, Ranges& ranges) const {
+    ranges.clear();
+    for (const QRect& rect : added_) {
+        if (rect.top() <= row && row <= rect.bottom()) {
+            ranges.emplace_back(rect.left(), rect.right());
+        }
+    }
+    std::sort(ranges.begin(), ranges.end());
+    std::size_t merged = 0;
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        // Ranges that touch are merged too: one rectangle less, no pixel more.
+        if (merged > 0 && ranges[i].first <= ranges[merged - 1].second + 1) {
+            ranges[merged - 1].second = std::max(ranges[merged - 1].second, ranges[i].second);
+        } else {
+            ranges[merged++] = ranges[i];
+        }
+    }
+    ranges.resize(merged);
+}
+
+std::vector<QRect> DirtyArea::rects() const {
+    // The rows where the set of rectangles crossing a row can change.
+    std::vector<int> edges;
+    edges.reserve(2 * added_.size());
+    for (const QRect& rect : added_) {
+        edges.push_back(rect.top());
+        edges.push_back(rect.bottom() + 1);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+
+    std::vector<QRect> result;
+    Ranges above;
+    Ranges ranges;
+    std::size_t aboveFirst = 0;  // result's rectangles of the run above
+    int aboveEnd = -1;           // the row after the run above
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const int top = edges[i];
+        const int bottom = edges[i + 1] - 1;
+        rangesCrossing(top, ranges);
+        if (ranges.empty()) {
+            above.clear();
+            continue;
+        }
+        if (top == aboveEnd && ranges == above) {
+            for (std::size_t r = aboveFirst; r < result.size(); ++r) {
+                result[r].setBottom(bottom);
+            }
+        } else {
+            aboveFirst = result.size();
+            for (const auto& [left, right] : ranges) {
+                result.emplace_back(QPoint(left, top), QPoint(right, bottom));
+            }
+            above.swap(ranges);
+        }
+        aboveEnd = bottom + 1;
+    }
+    return result;
+}
