@@ -51,7 +51,7 @@ echo "first 100 frames: $short instructions; steady frames: $(( (long - short) /
 
 echo "== 3. Running saver at 1920 x 1080 under Xvfb, ${seconds} s"
 display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
     xdpyinfo -display "$display" >/dev/null 2>&1 && break
