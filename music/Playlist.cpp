@@ -1,6 +1,5 @@
 #include "music/Playlist.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -27,11 +26,6 @@ bool Playlist::IsChecked(int16_t song) const {
     return song >= 1 && song <= SongCount && settings_.SongChecked[song - 1] == 1;
 }
 
-bool Playlist::NothingToPlay() const {
-    const auto& flags = settings_.SongChecked;
-    return noSongChecked_ || std::find(flags.begin(), flags.end(), int16_t{1}) == flags.end();
-}
-
 void Playlist::TimerMIDITick() {
     if (sound_.IsPlaying()) {
         return;
@@ -48,11 +42,8 @@ void Playlist::TimerMIDITick() {
 }
 
 void Playlist::MidiSoundsCheckedNext() {
-    if (NothingToPlay()) {
+    if (settings_.NoSongChecked()) {
         return;
-    }
-    if (currentSong_ < 1 || currentSong_ > SongCount) {
-        currentSong_ = 1;
     }
     // A flag is either 1 (checked) or anything else (skipped). At least one
     // flag is 1 here, so one round through the list always finds it.
@@ -66,7 +57,7 @@ void Playlist::MidiSoundsCheckedNext() {
 }
 
 void Playlist::MidiSounds() {
-    if (NothingToPlay()) {
+    if (settings_.NoSongChecked()) {
         return;
     }
     if (IsChecked(currentSong_)) {

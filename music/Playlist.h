@@ -16,8 +16,6 @@ public:
     Playlist(VexoSnd& sound, const SettingsRecord& settings, Timer& timerMidi, Timer& timer2,
              std::string installPath);
 
-    void SetNoSongChecked(bool none) { noSongChecked_ = none; }
-
     void TimerMIDITick();
     void Timer2Tick();
     void SoundOff();
@@ -36,9 +34,8 @@ public:
     int16_t SoundOffSeconds() const { return soundOffSeconds_; }
 
 private:
-    // True when no song can be chosen: none was checked when the settings
-    // were read, or no flag equals 1 (a hand-edited store may hold others).
-    bool NothingToPlay() const;
+    // True for a song number of the list whose flag is 1; a hand-edited
+    // store may hold other flags, which count as unchecked.
     bool IsChecked(int16_t song) const;
 
     VexoSnd& sound_;
@@ -46,7 +43,6 @@ private:
     Timer& timerMidi_;
     Timer& timer2_;
     std::string installPath_;
-    bool noSongChecked_ = true;
     int16_t currentSong_ = 0;
     int16_t soundOffSeconds_ = 0;
     int32_t soundOffElapsed_ = 0;

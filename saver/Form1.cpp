@@ -53,9 +53,7 @@ void Form1::Form_Load() {
     if (NeedsFactorySettings(s_.store)) {
         SetRegistry(s_.store);
     }
-    LoadedSettings loaded = GetRegistry(s_.store);
-    settings_ = loaded.record;
-    playlist_.SetNoSongChecked(loaded.noSongChecked);
+    settings_ = GetRegistry(s_.store);
     if (settings_.PowerSave != 0) {
         s_.power.HoldMonitorOn(true);
     }

@@ -13,12 +13,8 @@ const std::string Music(MusicSection);
 // Reads one key as the saver does: its fallback when missing, its factory
 // value when the stored text is no 16-bit number.
 int16_t ReadNumber(SettingsStore& store, const std::string& section, const std::string& key) {
-    const SettingsKey entry = FindSettingsKey(section, key);
-    const std::string text = store.GetSetting(section, key, entry.saverFallback);
-    if (const std::optional<int16_t> value = TextToInt16(text)) {
-        return *value;
-    }
-    return *TextToInt16(entry.factory);
+    return NumberOrFactory(
+        section, key, store.GetSetting(section, key, FindSettingsKey(section, key).saverFallback));
 }
 
 std::string ReadText(SettingsStore& store, const std::string& key) {
@@ -26,6 +22,13 @@ std::string ReadText(SettingsStore& store, const std::string& key) {
 }
 
 }  // namespace
+
+int16_t NumberOrFactory(std::string_view section, std::string_view key, std::string_view text) {
+    if (const std::optional<int16_t> value = TextToInt16(text)) {
+        return *value;
+    }
+    return *TextToInt16(FindSettingsKey(section, key).factory);
+}
 
 void SetRegistry(SettingsStore& store) {
     for (const SettingsKey& entry : FactorySettings()) {
@@ -37,9 +40,8 @@ bool NeedsFactorySettings(SettingsStore& store) {
     return TextToInt16(store.GetSetting(Settings, "SetReg", "1")) != int16_t{2};
 }
 
-LoadedSettings GetRegistry(SettingsStore& store) {
-    LoadedSettings loaded;
-    SettingsRecord& r = loaded.record;
+SettingsRecord GetRegistry(SettingsStore& store) {
+    SettingsRecord r;
     r.MouseSensitivity = ReadNumber(store, Settings, "MouseSen");
     r.ShowGreeting = ReadNumber(store, Settings, "ShowXmas");
     r.ShowMessage = ReadNumber(store, Settings, "ShowMsg");
@@ -56,9 +58,6 @@ LoadedSettings GetRegistry(SettingsStore& store) {
     r.ShowCalendar = ReadNumber(store, Settings, "Calendar");
     for (int n = 1; n <= SongCount; ++n) {
         r.SongChecked[n - 1] = ReadNumber(store, Music, "Music" + std::to_string(n));
-        if (r.SongChecked[n - 1] == 1) {
-            loaded.noSongChecked = false;
-        }
     }
     for (int n = 1; n <= LayerCount; ++n) {
         r.LayerOn[n - 1] = ReadNumber(store, Settings, "Layer" + std::to_string(n));
@@ -66,5 +65,5 @@ LoadedSettings GetRegistry(SettingsStore& store) {
     r.ShowCountDown = ReadNumber(store, Settings, "CountDown");
     r.PowerSave = ReadNumber(store, Settings, "PwrSave");
     store.SaveSetting(Settings, "SetReg", "2");
-    return loaded;
+    return r;
 }

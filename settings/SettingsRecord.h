@@ -23,4 +23,14 @@ struct SettingsRecord {
     std::array<int16_t, 3> LayerOn{};  // front, mid, back layer
     int16_t ShowCountDown = 1;
     int16_t PowerSave = 0;
+
+    // True when no song's flag is 1: then no song is ever chosen or played.
+    bool NoSongChecked() const {
+        for (int16_t flag : SongChecked) {
+            if (flag == 1) {
+                return false;
+            }
+        }
+        return true;
+    }
 };

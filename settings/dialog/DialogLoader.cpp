@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "settings/NumberText.h"
+#include "settings/Registry.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
@@ -19,17 +20,9 @@ DialogLoader::Read DialogLoader::Get(const std::string& section, const std::stri
     return {FindSettingsKey(section, key).dialogFallback, true};
 }
 
-int DialogLoader::Number(const std::string& section, const std::string& key,
-                         const std::string& text) {
-    if (const std::optional<int16_t> number = TextToInt16(text)) {
-        return *number;
-    }
-    return *TextToInt16(FindSettingsKey(section, key).factory);
-}
-
 bool DialogLoader::Check(const std::string& section, const std::string& key) {
     const Read read = Get(section, key);
-    const bool checked = Number(section, key, read.text) == 1;
+    const bool checked = NumberOrFactory(section, key, read.text) == 1;
     if (read.missing) {
         store_.SaveSetting(section, key, checked ? "1" : "0");
     }
@@ -38,7 +31,8 @@ bool DialogLoader::Check(const std::string& section, const std::string& key) {
 
 int DialogLoader::Position(const std::string& key, int minimum, int maximum) {
     const Read read = Get(Settings, key);
-    const int position = std::clamp(Number(Settings, key, read.text), minimum, maximum);
+    const int position =
+        std::clamp<int>(NumberOrFactory(Settings, key, read.text), minimum, maximum);
     if (read.missing) {
         store_.SaveSetting(Settings, key, std::to_string(position));
     }
@@ -63,7 +57,7 @@ std::string DialogLoader::SoundOff() {
 
 int DialogLoader::CalendarPosition() {
     const Read read = Get(Settings, "CalPos");
-    const int corner = std::clamp(Number(Settings, "CalPos", read.text), 0, 3);
+    const int corner = std::clamp<int>(NumberOrFactory(Settings, "CalPos", read.text), 0, 3);
     if (read.missing) {
         store_.SaveSetting(Settings, "CalPos", std::to_string(corner));
     }

@@ -40,8 +40,6 @@ private:
         bool missing;
     };
     Read Get(const std::string& section, const std::string& key);
-    // The text as a whole number, or the key's factory value when it is none.
-    int Number(const std::string& section, const std::string& key, const std::string& text);
 
     SettingsStore& store_;
 };

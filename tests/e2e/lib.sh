@@ -64,6 +64,18 @@ set_keys() {
   done
 }
 
+# Runs the saver with the first background alone and screenshots it to $1.
+background_screenshot() {
+  set_keys BG1=0 BG2=0 BG3=0 BG4=0 ShowXmas=0 Layer1=0 Layer2=0 Layer3=0 Border=0 CountDown=0 \
+           ShowMsg=0 Calendar=0
+  start /s
+  wait_window >/dev/null
+  sleep 2
+  import -window root "$1"
+  xdotool key Escape
+  ends_within 2 || fail "the saver did not end"
+}
+
 first_start() {
   start /s
   wait_window >/dev/null

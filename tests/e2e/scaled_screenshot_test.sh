@@ -14,14 +14,7 @@
 mkdir -p "$SHOTS"
 
 first_start
-set_keys BG1=0 BG2=0 BG3=0 BG4=0 ShowXmas=0 Layer1=0 Layer2=0 Layer3=0 Border=0 CountDown=0 \
-         ShowMsg=0 Calendar=0
-start /s
-wait_window >/dev/null
-sleep 2
-import -window root "$SHOTS/scaled-background.png"
-xdotool key Escape
-ends_within 2 || fail "the saver did not end"
+background_screenshot "$SHOTS/scaled-background.png"
 convert "$GLINTFALL_SHARE/bg2.bmp" -define sample:offset=50.01 -sample 1440x1080 -background black -gravity center \
         -extent 1920x1080 "$SHOTS/scaled-expected.png"
 difference="$(compare -metric AE "$SHOTS/scaled-background.png" "$SHOTS/scaled-expected.png" \

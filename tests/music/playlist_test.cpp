@@ -21,8 +21,6 @@ struct PlaylistRig {
 
     // What the load sequence does once the settings are read.
     void Load() {
-        const auto& flags = settings.SongChecked;
-        playlist.SetNoSongChecked(std::find(flags.begin(), flags.end(), 1) == flags.end());
         if (settings.SoundOffSetting != "Never") {
             playlist.SoundOff();
         }
@@ -134,11 +132,9 @@ TEST(PlaylistWatch, NoSongCheckedPlaysNothingAndStopsTheWatch) {
 }
 
 TEST(PlaylistWatch, FlagsOtherThanZeroAndOneCountAsUnchecked) {
-    // A hand-edited store: no flag is 1, though the form was told some song
-    // was checked. The search ends and nothing plays.
+    // A hand-edited store: no flag is 1. The search ends and nothing plays.
     PlaylistRig rig;
     rig.settings.SongChecked.fill(2);
-    rig.playlist.SetNoSongChecked(false);
     rig.timerMidi.Fire();
     EXPECT_TRUE(rig.sound.played.empty());
     EXPECT_FALSE(rig.timerMidi.running);

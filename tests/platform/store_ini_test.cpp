@@ -63,9 +63,9 @@ TEST_F(IniStoreTest, ReadsHandEditedValuesAsThePersonTypedThem) {
     WriteFile("[Settings]\nMessage=Peace, joy\nMouseSen= 7 \nRotate=@Junk(1)\n");
     IniSettingsStore store;
     EXPECT_EQ(store.GetSetting("Settings", "Message"), "Peace, joy");
-    const LoadedSettings loaded = GetRegistry(store);
-    EXPECT_EQ(loaded.record.MouseSensitivity, 7);
-    EXPECT_EQ(loaded.record.RotateSeconds, 60) << "no number: the factory value";
+    const SettingsRecord loaded = GetRegistry(store);
+    EXPECT_EQ(loaded.MouseSensitivity, 7);
+    EXPECT_EQ(loaded.RotateSeconds, 60) << "no number: the factory value";
 }
 
 TEST_F(IniStoreTest, CorruptFileNeverStopsTheSaver) {
@@ -75,9 +75,9 @@ TEST_F(IniStoreTest, CorruptFileNeverStopsTheSaver) {
     if (NeedsFactorySettings(store)) {
         SetRegistry(store);
     }
-    const LoadedSettings loaded = GetRegistry(store);
+    const SettingsRecord loaded = GetRegistry(store);
     testing::internal::GetCapturedStderr();
-    EXPECT_GE(loaded.record.MouseSensitivity, 1);
+    EXPECT_GE(loaded.MouseSensitivity, 1);
     EXPECT_FALSE(ReadFile().empty());
 }
 
@@ -106,12 +106,12 @@ TEST_F(IniStoreTest, UnwritableStoreIsNamedOnceAndTheSaverGoesOn) {
     IniSettingsStore store;
     testing::internal::CaptureStderr();
     SetRegistry(store);
-    const LoadedSettings loaded = GetRegistry(store);
+    const SettingsRecord loaded = GetRegistry(store);
     const std::string errors = testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_NE(errors.find("Glintfall.ini"), std::string::npos) << errors;
-    EXPECT_EQ(loaded.record.MouseSensitivity, 10) << "the values written still read back";
+    EXPECT_EQ(loaded.MouseSensitivity, 10) << "the values written still read back";
     QFile::remove(dir_ + "/Glintfall");
 }
 

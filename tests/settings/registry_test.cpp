@@ -42,10 +42,10 @@ TEST(Registry, FactoryValuesAreWrittenSongsFirstThenOptionsInOrder) {
 TEST(Registry, FactoryStoreReadsBackAsTheFactoryRecord) {
     FakeSettingsStore store;
     SetRegistry(store);
-    const LoadedSettings loaded = GetRegistry(store);
-    const SettingsRecord& r = loaded.record;
+    const SettingsRecord loaded = GetRegistry(store);
+    const SettingsRecord& r = loaded;
 
-    EXPECT_FALSE(loaded.noSongChecked);
+    EXPECT_FALSE(loaded.NoSongChecked());
     EXPECT_EQ(r.MouseSensitivity, 10);
     EXPECT_EQ(r.ShowGreeting, 1);
     EXPECT_EQ(r.ShowMessage, 0);
@@ -70,8 +70,8 @@ TEST(Registry, FactoryStoreReadsBackAsTheFactoryRecord) {
 TEST(Registry, MissingKeysTakeTheSaversFallbacks) {
     FakeSettingsStore store;
     store.Set("SetReg", "2");
-    const LoadedSettings loaded = GetRegistry(store);
-    const SettingsRecord& r = loaded.record;
+    const SettingsRecord loaded = GetRegistry(store);
+    const SettingsRecord& r = loaded;
 
     EXPECT_EQ(r.MouseSensitivity, 1);
     EXPECT_EQ(r.ShowMessage, 1);
@@ -80,7 +80,7 @@ TEST(Registry, MissingKeysTakeTheSaversFallbacks) {
     EXPECT_EQ(r.SoundOffSetting, "1");
     EXPECT_EQ(r.CalendarPosition, 1);
     EXPECT_EQ(r.PowerSave, 1);
-    EXPECT_FALSE(loaded.noSongChecked) << "a missing song flag counts as checked";
+    EXPECT_FALSE(loaded.NoSongChecked()) << "a missing song flag counts as checked";
     // The layers' fallback is an empty text, which is no number: the factory
     // value keeps the snow falling.
     for (int16_t flag : r.LayerOn)
@@ -96,7 +96,7 @@ TEST(Registry, HandEditedValuesThatAreNoNumberTakeTheFactoryValue) {
     store.Set("CalPos", "2.5");
     store.Set("Border", "0");
     store.values[{"Music", "Music4"}] = "yes";
-    const SettingsRecord r = GetRegistry(store).record;
+    const SettingsRecord r = GetRegistry(store);
 
     EXPECT_EQ(r.MouseSensitivity, 10);
     EXPECT_EQ(r.MessageFontSize, 24);
@@ -114,13 +114,13 @@ TEST(Registry, NoSongCheckedOnlyWhenEveryFlagIsOff) {
     SetRegistry(store);
     for (int n = 1; n <= 36; ++n)
         store.values[{"Music", "Music" + std::to_string(n)}] = "0";
-    EXPECT_TRUE(GetRegistry(store).noSongChecked);
+    EXPECT_TRUE(GetRegistry(store).NoSongChecked());
 
     store.values[{"Music", "Music36"}] = "1";
-    const LoadedSettings loaded = GetRegistry(store);
-    EXPECT_FALSE(loaded.noSongChecked);
-    EXPECT_EQ(loaded.record.SongChecked[35], 1);
-    EXPECT_EQ(loaded.record.SongChecked[0], 0);
+    const SettingsRecord loaded = GetRegistry(store);
+    EXPECT_FALSE(loaded.NoSongChecked());
+    EXPECT_EQ(loaded.SongChecked[35], 1);
+    EXPECT_EQ(loaded.SongChecked[0], 0);
     EXPECT_EQ(Song(store, 1), "0");
 }
 

@@ -24,8 +24,8 @@ void SharedStoreTest::dialogAndSaverLoseNoWrites() {
     // A saver starts while the dialog is open: it reads everything and marks
     // the store as set up.
     IniSettingsStore saverStore;
-    const LoadedSettings loaded = GetRegistry(saverStore);
-    QCOMPARE(loaded.record.ShowBorder, int16_t{0});
+    const SettingsRecord loaded = GetRegistry(saverStore);
+    QCOMPARE(loaded.ShowBorder, int16_t{0});
     saverStore.SaveSetting("Settings", "Extra", "from the saver");
     open.Find<QCheckBox>("ChkMidi(9)")->click();
     open.Find<QRadioButton>("optCal(2)")->click();
