@@ -15,6 +15,8 @@ public:
 
     // Adds rect's part inside the frame.
     void add(const QRect& rect);
+    bool empty() const { return added_.empty(); }
+    void clear() { added_.clear(); }
     // The union: for each run of rows crossed by the same rectangles, their
     // merged column ranges, each a rectangle; runs whose ranges are the same
     // as the run above extend its rectangles.

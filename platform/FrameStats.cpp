@@ -7,7 +7,17 @@ void FrameStats::start() {
     clock_.start();
     frameEvents_ = 0;
     presents_ = 0;
+    rects_ = 0;
+    pixels_ = 0;
     pixelsDown_.clear();
+}
+
+void FrameStats::present(const std::vector<QRect>& rects) {
+    ++presents_;
+    rects_ += rects.size();
+    for (const QRect& rect : rects) {
+        pixels_ += static_cast<uint64_t>(rect.width()) * static_cast<uint64_t>(rect.height());
+    }
 }
 
 void FrameStats::movedDown(int32_t surface, int32_t pixels) {
@@ -25,12 +35,14 @@ std::string FrameStats::report() const {
     const double seconds = static_cast<double>(std::max<qint64>(clock_.elapsed(), 1)) / 1000.0;
     const uint64_t fastest =
         pixelsDown_.empty() ? 0 : *std::max_element(pixelsDown_.begin(), pixelsDown_.end());
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "frame events %.1f/s, presents %.1f/s, fastest surface %.1f px/s down "
-                  "(%.1f s)",
-                  static_cast<double>(frameEvents_) / seconds,
-                  static_cast<double>(presents_) / seconds, static_cast<double>(fastest) / seconds,
-                  seconds);
+    char line[224];
+    std::snprintf(
+        line, sizeof line,
+        "frame events %.1f/s, presents %.1f/s (%.1f rectangles, %.0f frame pixels "
+        "each), fastest surface %.1f px/s down (%.1f s)",
+        static_cast<double>(frameEvents_) / seconds, static_cast<double>(presents_) / seconds,
+        static_cast<double>(rects_) / static_cast<double>(std::max<uint64_t>(presents_, 1)),
+        static_cast<double>(pixels_) / static_cast<double>(std::max<uint64_t>(presents_, 1)),
+        static_cast<double>(fastest) / seconds, seconds);
     return line;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QRect>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,7 +15,8 @@ class FrameStats {
 public:
     void start();
     void frameEvent() { ++frameEvents_; }
-    void present() { ++presents_; }
+    // A present of the frame's changed rectangles.
+    void present(const std::vector<QRect>& rects);
     void movedDown(int32_t surface, int32_t pixels);
     // One line of rates per second since start.
     std::string report() const;
@@ -23,5 +25,7 @@ private:
     QElapsedTimer clock_;
     uint64_t frameEvents_ = 0;
     uint64_t presents_ = 0;
+    uint64_t rects_ = 0;
+    uint64_t pixels_ = 0;
     std::vector<uint64_t> pixelsDown_;  // by surface number - 1
 };

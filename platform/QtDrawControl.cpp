@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -59,6 +60,8 @@ bool QtDrawControl::OpenSession(int32_t width, int32_t height, int32_t /*colourB
     CloseSession();
     frame_ = QImage(width, height, QImage::Format_RGB32);
     frame_.fill(Qt::black);
+    unshown_ = DirtyArea(frame_.rect());
+    framesSincePresent_ = presentEvery_;
     open_ = true;
     stats_.start();
     updateTimer();
@@ -80,6 +83,7 @@ void QtDrawControl::CloseSession() {
     surfaces_.clear();
     previous_.clear();
     current_.clear();
+    unshown_.clear();
     texts_.clear();
     frame_ = QImage();
 }
@@ -210,20 +214,47 @@ void QtDrawControl::PresentFrame() {
     if (!open_) {
         return;
     }
-    const std::vector<QRect> dirty =
-        fullRepaint_ ? std::vector<QRect>{frame_.rect()}
-                     : FrameDiff::dirtyRects(previous_, current_, frame_.rect());
-    compose(dirty);
+    if (fullRepaint_) {
+        unshown_.add(frame_.rect());
+    } else {
+        for (const QRect& rect : FrameDiff::dirtyRects(previous_, current_, frame_.rect())) {
+            unshown_.add(rect);
+        }
+    }
     texts_.endFrame();
     std::swap(previous_, current_);
     current_.clear();
-    if (window_ != nullptr && !dirty.empty()) {
+    framesSincePresent_ = std::min(framesSincePresent_ + 1, presentEvery_);
+    if (unshown_.empty() || framesSincePresent_ < presentEvery_) {
+        return;
+    }
+    framesSincePresent_ = 0;
+    // Composing the newest ops over everything changed since the last
+    // present gives there what composing the newest frame whole would;
+    // elsewhere no frame in between changed a pixel.
+    const std::vector<QRect> dirty = unshown_.rects();
+    unshown_.clear();
+    compose(previous_, dirty);
+    if (window_ != nullptr) {
         window_->showFrame(frame_, dirty);
-        stats_.present();
+        stats_.present(dirty);
     }
 }
 
-void QtDrawControl::compose(const std::vector<QRect>& rects) {
+void QtDrawControl::setPresentEvery(int frames) {
+    presentEvery_ = std::max(frames, 1);
+    framesSincePresent_ = presentEvery_;
+}
+
+int QtDrawControl::framesPerRefresh(double refreshHz, int intervalMs) {
+    if (!(refreshHz > 0.0) || intervalMs <= 0) {
+        return 1;
+    }
+    const double refreshMs = 1000.0 / refreshHz;
+    return std::max(1, static_cast<int>(std::ceil(refreshMs / intervalMs - 1e-9)));
+}
+
+void QtDrawControl::compose(const std::vector<DrawOp>& ops, const std::vector<QRect>& rects) {
     if (rects.empty()) {
         return;
     }
@@ -231,8 +262,8 @@ void QtDrawControl::compose(const std::vector<QRect>& rects) {
     for (const QRect& rect : rects) {
         // Nothing drawn before the last op that covers the whole rectangle
         // with opaque pixels (the fill, or a background picture) can show.
-        std::size_t first = current_.size();
-        while (first > 0 && !covers(current_[first - 1], rect)) {
+        std::size_t first = ops.size();
+        while (first > 0 && !covers(ops[first - 1], rect)) {
             --first;
         }
         if (first == 0) {
@@ -240,8 +271,8 @@ void QtDrawControl::compose(const std::vector<QRect>& rects) {
         } else {
             --first;
         }
-        for (std::size_t i = first; i < current_.size(); ++i) {
-            const DrawOp& op = current_[i];
+        for (std::size_t i = first; i < ops.size(); ++i) {
+            const DrawOp& op = ops[i];
             const QRect part = overlap(op.rect, rect);
             if (part.isEmpty()) {
                 continue;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/DirtyArea.h"
 #include "platform/DrawOp.h"
 #include "platform/FrameStats.h"
 #include "platform/FrameTickClock.h"
@@ -70,6 +71,17 @@ public:
     void setFullRepaint(bool full) { fullRepaint_ = full; }
     // 0 or less stops the frame events; they run only while a session is open.
     void setFrameInterval(int milliseconds);
+    // Shows the frame at most at every frames-th PresentFrame; the changes of
+    // the frames in between are gathered and shown together. A screen shows
+    // no more pictures a second than it refreshes, and each present costs
+    // the X server and this process a wake-up and a pass over the changed
+    // pixels, so presenting faster than the screen only costs. The frame
+    // events, and with them the motion, keep their own pace. A change after
+    // a still spell is shown at once. 1 (the default) presents every frame.
+    void setPresentEvery(int frames);
+    // How many frame events of intervalMs apart make at least one refresh
+    // of a screen refreshing refreshHz times a second.
+    static int framesPerRefresh(double refreshHz, int intervalMs);
     uint64_t frameEvents() const { return frameEvents_; }
     // The tick count for whoever handles the frame events: during an event it
     // stands at the time the event was due (see FrameTickClock).
@@ -86,7 +98,8 @@ private:
     };
 
     Surface* find(int32_t surface);
-    void compose(const std::vector<QRect>& rects);
+    // Composes ops over rects of the frame.
+    void compose(const std::vector<DrawOp>& ops, const std::vector<QRect>& rects);
     void fill(const QRect& rect, QRgb colour);
     // Copies the part of an opaque op's picture that lands on part.
     void copy(const DrawOp& op, const QRect& part);
@@ -105,6 +118,9 @@ private:
     TextCache texts_;
     std::vector<DrawOp> previous_;
     std::vector<DrawOp> current_;
+    DirtyArea unshown_{QRect()};  // changed since the last present
+    int presentEvery_ = 1;
+    int framesSincePresent_ = 1;
     QTimer timer_;
     FrameTickClock ticks_;
     int frameInterval_ = DefaultFrameIntervalMs;

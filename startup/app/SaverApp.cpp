@@ -1,5 +1,7 @@
 #include "startup/app/SaverApp.h"
 
+#include <QScreen>
+
 #include "platform/X11Connection.h"
 
 SaverApp::SaverApp(std::string installPath)
@@ -31,6 +33,10 @@ bool SaverApp::Start() {
         return false;
     }
     window_.showSaver();
+    if (const QScreen* screen = window_.screen()) {
+        draw_.setPresentEvery(QtDrawControl::framesPerRefresh(
+            screen->refreshRate(), QtDrawControl::DefaultFrameIntervalMs));
+    }
     host_.SetScreenSaverRunning(true);
     return true;
 }

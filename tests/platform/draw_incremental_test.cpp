@@ -239,4 +239,65 @@ TEST_F(IncrementalFrameTest, FollowsAPictureLoadedAnew) {
     EXPECT_EQ(incremental_.frame(), whole_.frame());
 }
 
+TEST_F(IncrementalFrameTest, GatheredFramesShowWhatTheNewestFrameShows) {
+    // Presenting every third frame skips two frames' changes each time;
+    // they must still be shown, and nothing else may change in between.
+    incremental_.setPresentEvery(3);
+    both([&](VexoDDrw& c) {
+        c.SetSurfaceLeft(greeting_, 300);
+        c.SetSurfaceTop(greeting_, 200);
+    });
+    QImage shown = incremental_.frame();
+    int presents = 0;
+    for (int n = 0; n < 300; ++n) {
+        frame(n);
+        if (incremental_.frame() != shown) {
+            ++presents;
+            ASSERT_EQ(incremental_.frame(), whole_.frame()) << "frame " << n;
+            shown = incremental_.frame();
+        }
+    }
+    EXPECT_EQ(presents, 100);
+}
+
+TEST_F(IncrementalFrameTest, ChangeAfterAStillSpellIsShownAtOnce) {
+    incremental_.setPresentEvery(4);
+    const auto still = [&] {
+        both([&](VexoDDrw& c) {
+            c.ClearFrame(Rgb(0, 0, 0));
+            c.DrawSurface(background_[0]);
+            c.DrawSurface(patch_);
+            c.PresentFrame();
+        });
+    };
+    for (int n = 0; n < 6; ++n) {
+        still();
+    }
+    ASSERT_EQ(incremental_.frame(), whole_.frame());
+    both([&](VexoDDrw& c) { c.MoveSurfaceRight(patch_, 40); });
+    still();
+    EXPECT_EQ(incremental_.frame(), whole_.frame());
+    // The next change falls within the interval and waits for its end.
+    both([&](VexoDDrw& c) { c.MoveSurfaceRight(patch_, 40); });
+    still();
+    EXPECT_NE(incremental_.frame(), whole_.frame());
+    still();
+    still();
+    EXPECT_NE(incremental_.frame(), whole_.frame());
+    still();
+    EXPECT_EQ(incremental_.frame(), whole_.frame());
+}
+
+TEST(PresentPaceTest, NeverFasterThanTheScreenRefreshes) {
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(60.0, 5), 4);
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(59.94, 5), 4);
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(50.0, 5), 4);
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(144.0, 5), 2);
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(240.0, 5), 1);
+    // A screen that reports no rate, or a stopped frame rhythm, presents
+    // every frame.
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(0.0, 5), 1);
+    EXPECT_EQ(QtDrawControl::framesPerRefresh(60.0, 0), 1);
+}
+
 }  // namespace
