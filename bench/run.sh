@@ -82,11 +82,13 @@ measure() {
 }
 
 if [ -x "$saver" ]; then
+    rm -rf "$XDG_CONFIG_HOME"
     for settings in factory all; do
-        rm -rf "$XDG_CONFIG_HOME"
-        mkdir -p "$XDG_CONFIG_HOME/Glintfall"
         if [ "$settings" = all ]; then
-            printf '[Settings]\nCalendar=1\nShowMsg=1\n' >"$XDG_CONFIG_HOME/Glintfall/Glintfall.ini"
+            # The factory run has written every key and the first-run mark;
+            # a store without that mark would be reset to the factory values.
+            sed -i -e 's/^Calendar=.*/Calendar=1/' -e 's/^ShowMsg=.*/ShowMsg=1/' \
+                "$XDG_CONFIG_HOME/Glintfall/Glintfall.ini"
             echo "program: $saver /s (every element on)"
         else
             echo "program: $saver /s (factory settings)"
