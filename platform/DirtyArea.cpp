@@ -9,9 +9,9 @@ void DirtyArea::add(const QRect& rect) {
     }
 }
 
-void DirtyArea::rangesCrossing(int row, Ranges& ranges) const {
+void DirtyArea::rangesCrossing(const std::vector<QRect>& active, int row, Ranges& ranges) {
     ranges.clear();
-    for (const QRect& rect : added_) {
+    for (const QRect& rect : active) {
         if (rect.top() <= row && row <= rect.bottom()) {
             ranges.emplace_back(rect.left(), rect.right());
         }
@@ -40,6 +40,14 @@ std::vector<QRect> DirtyArea::rects() const {
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
+    // The rectangles by their top rows, taken into the active ones as the
+    // sweep reaches them and dropped once it has passed them.
+    std::vector<QRect> byTop = added_;
+    std::sort(byTop.begin(), byTop.end(),
+              [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+    std::size_t nextByTop = 0;
+    std::vector<QRect> active;
+
     std::vector<QRect> result;
     Ranges above;
     Ranges ranges;
@@ -48,7 +56,11 @@ std::vector<QRect> DirtyArea::rects() const {
     for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
         const int top = edges[i];
         const int bottom = edges[i + 1] - 1;
-        rangesCrossing(top, ranges);
+        std::erase_if(active, [top](const QRect& rect) { return rect.bottom() < top; });
+        while (nextByTop < byTop.size() && byTop[nextByTop].top() <= top) {
+            active.push_back(byTop[nextByTop++]);
+        }
+        rangesCrossing(active, top, ranges);
         if (ranges.empty()) {
             above.clear();
             continue;

@@ -5,10 +5,11 @@
 #include <vector>
 
 // The union of rectangles, given back as rectangles that do not overlap. A
-// frame marks a hundred or so small rectangles (the bands of each moved
-// sprite at its old and new place); uniting them one by one in a QRegion
+// present gathers a few hundred small rectangles (the bands of each moved
+// sprite at its old and new places); uniting them one by one in a QRegion
 // cost more than composing them. Here they are gathered first and swept
-// once from top to bottom.
+// once from top to bottom, each row looking only at the rectangles that
+// reach it.
 class DirtyArea {
 public:
     explicit DirtyArea(const QRect& frame) : frame_(frame) {}
@@ -25,9 +26,9 @@ public:
 private:
     using Ranges = std::vector<std::pair<int, int>>;  // first and last column
 
-    // Puts the merged column ranges of the rectangles crossing row into
-    // ranges, which keeps its capacity from call to call.
-    void rangesCrossing(int row, Ranges& ranges) const;
+    // Puts the merged column ranges of the rectangles in active that cross
+    // row into ranges, which keeps its capacity from call to call.
+    static void rangesCrossing(const std::vector<QRect>& active, int row, Ranges& ranges);
 
     QRect frame_;
     std::vector<QRect> added_;

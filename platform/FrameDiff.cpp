@@ -1,12 +1,10 @@
 #include "platform/FrameDiff.h"
 
-#include "platform/DirtyArea.h"
-
 #include <algorithm>
 #include <cstddef>
 
-std::vector<QRect> FrameDiff::dirtyRects(const std::vector<DrawOp>& previous,
-                                         const std::vector<DrawOp>& current, const QRect& frame) {
+void FrameDiff::markDirty(const std::vector<DrawOp>& previous, const std::vector<DrawOp>& current,
+                          DirtyArea& dirty) {
     // Most ops of a frame are those of the frame before: skip the common
     // head and tail, and align the rest with a longest common subsequence.
     std::size_t head = 0;
@@ -38,7 +36,6 @@ std::vector<QRect> FrameDiff::dirtyRects(const std::vector<DrawOp>& previous,
 
     // The marks are united exactly: a sprite one pixel lower gives its
     // bands at both places, not the box around them.
-    DirtyArea dirty(frame);
     const auto mark = [&](const DrawOp& op) {
         if (op.bands == nullptr) {
             dirty.add(op.rect);
@@ -66,5 +63,4 @@ std::vector<QRect> FrameDiff::dirtyRects(const std::vector<DrawOp>& previous,
     for (; j < cols; ++j) {
         mark(current[head + j]);
     }
-    return dirty.rects();
 }

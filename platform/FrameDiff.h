@@ -3,6 +3,7 @@
 #include <QRect>
 #include <vector>
 
+#include "platform/DirtyArea.h"
 #include "platform/DrawOp.h"
 
 // Finds the part of the frame that has to be composed again when one frame's
@@ -14,8 +15,8 @@
 // cannot have changed.
 class FrameDiff {
 public:
-    // The dirty area as rectangles inside frame that do not overlap, so that
-    // no pixel is composed twice.
-    static std::vector<QRect> dirtyRects(const std::vector<DrawOp>& previous,
-                                         const std::vector<DrawOp>& current, const QRect& frame);
+    // Adds the dirty area to dirty, which may gather the changes of several
+    // frames before it is composed once.
+    static void markDirty(const std::vector<DrawOp>& previous, const std::vector<DrawOp>& current,
+                          DirtyArea& dirty);
 };

@@ -11,14 +11,14 @@ void FrameTickClock::startGrid(int64_t nowMs, int intervalMs) {
     nextDue_ = nowMs + interval_;
 }
 
-void FrameTickClock::beginFrame(int64_t nowMs) {
-    // The frame timer fires on its grid with nanosecond deadlines; counted in
-    // whole milliseconds the event may appear to come one millisecond early.
-    const bool onGrid = interval_ > 0 && nowMs >= nextDue_ - 1 && nowMs < nextDue_ + interval_;
-    const int64_t due = onGrid ? nextDue_ : nowMs;
-    nextDue_ = due + interval_;
-    frameTime_ = clamp(due);
+bool FrameTickClock::beginDueFrame(int64_t nowMs) {
+    if (interval_ <= 0 || nextDue_ > nowMs + 1) {
+        return false;
+    }
+    frameTime_ = clamp(nextDue_);
+    nextDue_ += interval_;
     inFrame_ = true;
+    return true;
 }
 
 int64_t FrameTickClock::clamp(int64_t ms) {

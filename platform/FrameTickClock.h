@@ -11,8 +11,8 @@
 // event loop's wake-up delay, which varies by up to a millisecond. A front
 // flake that is due every second event of a 5 ms rhythm would then often
 // find only 9 ms gone and wait for the next event, falling at about 85
-// instead of 100 pixels a second. So during a frame event the count stands
-// at the time the event was due, on a grid of the frame interval; between
+// instead of 100 pixels a second. So frame events are due on a grid of the
+// frame interval, and during one the count stands at its due time; between
 // frames it is the monotonic clock. Readings never go back.
 class FrameTickClock : public TickClock {
 public:
@@ -20,11 +20,12 @@ public:
 
     // Starts the grid: frame events are due every intervalMs from nowMs on.
     void startGrid(int64_t nowMs, int intervalMs);
-    // A frame event runs at nowMs. Until endFrame the count stands at its due
-    // time: the grid point it belongs to, or nowMs when it came so late that
-    // it missed its grid point by a whole interval (the grid then starts
-    // again from there, as the frame timer does).
-    void beginFrame(int64_t nowMs);
+    // Begins the oldest frame event that is due by nowMs, if there is one,
+    // and tells whether there was. Until endFrame the count stands at its
+    // due time. The frame timer fires on its grid with nanosecond deadlines;
+    // counted in whole milliseconds it may seem to come one millisecond
+    // early, so an event due a millisecond after nowMs counts as due.
+    bool beginDueFrame(int64_t nowMs);
     void endFrame() { inFrame_ = false; }
 
     // The monotonic clock in milliseconds.

@@ -43,7 +43,7 @@ QtDrawControl::QtDrawControl(SaverWindow* window)
       texts_(kFirstTextSerial),
       statsWanted_(qEnvironmentVariableIsSet("GLINTFALL_FRAME_STATS")) {
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &QtDrawControl::raiseFrameEvent);
+    connect(&timer_, &QTimer::timeout, this, [this] { raiseDueFrames(ticks_.steadyMs()); });
 }
 
 QtDrawControl::~QtDrawControl() {
@@ -61,7 +61,6 @@ bool QtDrawControl::OpenSession(int32_t width, int32_t height, int32_t /*colourB
     frame_ = QImage(width, height, QImage::Format_RGB32);
     frame_.fill(Qt::black);
     unshown_ = DirtyArea(frame_.rect());
-    framesSincePresent_ = presentEvery_;
     open_ = true;
     stats_.start();
     updateTimer();
@@ -217,18 +216,20 @@ void QtDrawControl::PresentFrame() {
     if (fullRepaint_) {
         unshown_.add(frame_.rect());
     } else {
-        for (const QRect& rect : FrameDiff::dirtyRects(previous_, current_, frame_.rect())) {
-            unshown_.add(rect);
-        }
+        FrameDiff::markDirty(previous_, current_, unshown_);
     }
     texts_.endFrame();
     std::swap(previous_, current_);
     current_.clear();
-    framesSincePresent_ = std::min(framesSincePresent_ + 1, presentEvery_);
-    if (unshown_.empty() || framesSincePresent_ < presentEvery_) {
+    if (!raising_) {
+        presentUnshown();
+    }
+}
+
+void QtDrawControl::presentUnshown() {
+    if (unshown_.empty()) {
         return;
     }
-    framesSincePresent_ = 0;
     // Composing the newest ops over everything changed since the last
     // present gives there what composing the newest frame whole would;
     // elsewhere no frame in between changed a pixel.
@@ -243,7 +244,7 @@ void QtDrawControl::PresentFrame() {
 
 void QtDrawControl::setPresentEvery(int frames) {
     presentEvery_ = std::max(frames, 1);
-    framesSincePresent_ = presentEvery_;
+    updateTimer();
 }
 
 int QtDrawControl::framesPerRefresh(double refreshHz, int intervalMs) {
@@ -316,9 +317,27 @@ void QtDrawControl::setFrameInterval(int milliseconds) {
 void QtDrawControl::updateTimer() {
     if (open_ && frameInterval_ > 0) {
         ticks_.startGrid(ticks_.steadyMs(), frameInterval_);
-        timer_.start(frameInterval_);
+        timer_.start(frameInterval_ * presentEvery_);
     } else {
         timer_.stop();
+    }
+}
+
+void QtDrawControl::raiseDueFrames(int64_t nowMs) {
+    const int most = 2 * presentEvery_;
+    int raised = 0;
+    raising_ = true;
+    while (open_ && raised < most && ticks_.beginDueFrame(nowMs)) {
+        raiseFrameEvent();
+        ticks_.endFrame();
+        ++raised;
+    }
+    raising_ = false;
+    if (raised == most) {
+        ticks_.startGrid(nowMs, frameInterval_);
+    }
+    if (open_) {
+        presentUnshown();
     }
 }
 
@@ -326,8 +345,6 @@ void QtDrawControl::raiseFrameEvent() {
     ++frameEvents_;
     stats_.frameEvent();
     if (events_ != nullptr) {
-        ticks_.beginFrame(ticks_.steadyMs());
         events_->ComposeFrame();
-        ticks_.endFrame();
     }
 }

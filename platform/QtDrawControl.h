@@ -71,14 +71,19 @@ public:
     void setFullRepaint(bool full) { fullRepaint_ = full; }
     // 0 or less stops the frame events; they run only while a session is open.
     void setFrameInterval(int milliseconds);
-    // Shows the frame at most at every frames-th PresentFrame; the changes of
-    // the frames in between are gathered and shown together. A screen shows
-    // no more pictures a second than it refreshes, and each present costs
-    // the X server and this process a wake-up and a pass over the changed
-    // pixels, so presenting faster than the screen only costs. The frame
-    // events, and with them the motion, keep their own pace. A change after
-    // a still spell is shown at once. 1 (the default) presents every frame.
+    // Wakes for the frame events every frames frame intervals and raises
+    // the events due since its last wake-up one after another, each at its
+    // own time on the grid (see FrameTickClock), then shows the frame once.
+    // The motion is paced exactly as with a wake-up per event, and a screen
+    // shows no more pictures a second than it refreshes; but each wake-up
+    // and each present cost this process and the X server a share of a
+    // core, so waking and presenting faster than the screen only costs.
+    // 1 (the default) wakes for every frame event.
     void setPresentEvery(int frames);
+    // The frame timer's work at nowMs (a reading of tickClock's monotonic
+    // clock): the frame events due by then, at most twice the usual number;
+    // a program held up for longer drops the rest and starts the grid anew.
+    void raiseDueFrames(int64_t nowMs);
     // How many frame events of intervalMs apart make at least one refresh
     // of a screen refreshing refreshHz times a second.
     static int framesPerRefresh(double refreshHz, int intervalMs);
@@ -104,6 +109,8 @@ private:
     // Copies the part of an opaque op's picture that lands on part.
     void copy(const DrawOp& op, const QRect& part);
     void raiseFrameEvent();
+    // Composes and shows what changed since the last present.
+    void presentUnshown();
     void updateTimer();
 
     VexoDDrwEvents* events_ = nullptr;
@@ -120,7 +127,7 @@ private:
     std::vector<DrawOp> current_;
     DirtyArea unshown_{QRect()};  // changed since the last present
     int presentEvery_ = 1;
-    int framesSincePresent_ = 1;
+    bool raising_ = false;  // inside raiseDueFrames: presents wait for its end
     QTimer timer_;
     FrameTickClock ticks_;
     int frameInterval_ = DefaultFrameIntervalMs;

@@ -25,6 +25,14 @@ DrawOp fill(QRgb colour) {
     return DrawOp{DrawOp::Kind::Fill, kFrame, colour, QImage(), nullptr};
 }
 
+// The dirty rectangles of one frame after another.
+std::vector<QRect> dirtyRects(const std::vector<DrawOp>& previous,
+                              const std::vector<DrawOp>& current) {
+    DirtyArea dirty(kFrame);
+    FrameDiff::markDirty(previous, current, dirty);
+    return dirty.rects();
+}
+
 QRegion regionOf(const std::vector<QRect>& rects) {
     QRegion region;
     for (const QRect& rect : rects) {
@@ -55,19 +63,18 @@ bool overlapFree(const std::vector<QRect>& rects) {
 TEST(FrameDiffTest, MarksOnlyWhatChanged) {
     const std::vector<DrawOp> before{fill(0), picture(1, {0, 0, 1024, 768}),
                                      picture(2, {10, 10, 20, 20}), picture(3, {500, 500, 8, 8})};
-    EXPECT_TRUE(FrameDiff::dirtyRects(before, before, kFrame).empty());
+    EXPECT_TRUE(dirtyRects(before, before).empty());
 
     // A flake one pixel lower: its old and new place, merged.
     std::vector<DrawOp> moved = before;
     moved[2].rect.translate(0, 1);
-    EXPECT_EQ(FrameDiff::dirtyRects(before, moved, kFrame),
-              (std::vector<QRect>{QRect(10, 10, 20, 21)}));
+    EXPECT_EQ(dirtyRects(before, moved), (std::vector<QRect>{QRect(10, 10, 20, 21)}));
 
     // A new op in the middle and one dropped: only their own rectangles.
     std::vector<DrawOp> inserted = before;
     inserted.insert(inserted.begin() + 2, picture(9, {100, 100, 5, 5}));
     inserted.pop_back();
-    EXPECT_EQ(FrameDiff::dirtyRects(before, inserted, kFrame),
+    EXPECT_EQ(dirtyRects(before, inserted),
               (std::vector<QRect>{QRect(100, 100, 5, 5), QRect(500, 500, 8, 8)}));
 }
 
@@ -76,7 +83,7 @@ TEST(FrameDiffTest, SwappedOverlappingOpsAreDirty) {
                                      picture(2, {15, 15, 20, 20})};
     const std::vector<DrawOp> after{fill(0), picture(2, {15, 15, 20, 20}),
                                     picture(1, {10, 10, 20, 20})};
-    const std::vector<QRect> dirty = FrameDiff::dirtyRects(before, after, kFrame);
+    const std::vector<QRect> dirty = dirtyRects(before, after);
     // One of the two stays in the common order; the other marks its place,
     // which holds the overlap.
     EXPECT_TRUE((QRegion(15, 15, 15, 15) - regionOf(dirty)).isEmpty());
@@ -90,7 +97,7 @@ TEST(FrameDiffTest, MovedSpriteMarksOnlyItsBandsAtBothPlaces) {
     const std::vector<DrawOp> before{fill(0), sprite(1, {100, 100, 40, 30}, bands)};
     std::vector<DrawOp> after = before;
     after[1].rect.translate(1, 1);
-    const std::vector<QRect> dirty = FrameDiff::dirtyRects(before, after, kFrame);
+    const std::vector<QRect> dirty = dirtyRects(before, after);
     QRegion expected;
     for (const QRect& band : bands) {
         expected += band.translated(100, 100);
@@ -106,14 +113,14 @@ TEST(FrameDiffTest, MovedSpriteMarksOnlyItsBandsAtBothPlaces) {
     edge[1].rect.moveTo(-20, -15);
     std::vector<DrawOp> edgeAfter = edge;
     edgeAfter[1].rect.translate(0, 1);
-    for (const QRect& rect : FrameDiff::dirtyRects(edge, edgeAfter, kFrame)) {
+    for (const QRect& rect : dirtyRects(edge, edgeAfter)) {
         EXPECT_TRUE(kFrame.contains(rect)) << rect.x() << "," << rect.y();
     }
     // A sprite without a visible pixel marks nothing.
     const std::vector<DrawOp> blank{fill(0), sprite(2, {10, 10, 5, 5}, {})};
     std::vector<DrawOp> blankAfter = blank;
     blankAfter[1].rect.translate(3, 0);
-    EXPECT_TRUE(FrameDiff::dirtyRects(blank, blankAfter, kFrame).empty());
+    EXPECT_TRUE(dirtyRects(blank, blankAfter).empty());
 }
 
 TEST(FrameDiffTest, KeepsToTheFrameAndSeesFillChanges) {
@@ -122,13 +129,12 @@ TEST(FrameDiffTest, KeepsToTheFrameAndSeesFillChanges) {
     std::vector<DrawOp> after = before;
     after[1].rect.translate(1, 1);
     after[2].rect.translate(0, 1);
-    EXPECT_EQ(FrameDiff::dirtyRects(before, after, kFrame),
-              (std::vector<QRect>{QRect(1000, 760, 24, 8)}));
+    EXPECT_EQ(dirtyRects(before, after), (std::vector<QRect>{QRect(1000, 760, 24, 8)}));
 
     after = before;
     after[0] = fill(0xff0000);
-    EXPECT_EQ(FrameDiff::dirtyRects(before, after, kFrame), (std::vector<QRect>{kFrame}));
-    EXPECT_EQ(FrameDiff::dirtyRects({}, before, kFrame), (std::vector<QRect>{kFrame}));
+    EXPECT_EQ(dirtyRects(before, after), (std::vector<QRect>{kFrame}));
+    EXPECT_EQ(dirtyRects({}, before), (std::vector<QRect>{kFrame}));
 }
 
 TEST(DirtyAreaTest, UnitesExactlyWithoutOverlaps) {

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <array>
+#include <functional>
 #include <random>
 
 #include "draw_BmpFiles.h"
@@ -239,53 +240,48 @@ TEST_F(IncrementalFrameTest, FollowsAPictureLoadedAnew) {
     EXPECT_EQ(incremental_.frame(), whole_.frame());
 }
 
-TEST_F(IncrementalFrameTest, GatheredFramesShowWhatTheNewestFrameShows) {
-    // Presenting every third frame skips two frames' changes each time;
-    // they must still be shown, and nothing else may change in between.
-    incremental_.setPresentEvery(3);
-    both([&](VexoDDrw& c) {
-        c.SetSurfaceLeft(greeting_, 300);
-        c.SetSurfaceTop(greeting_, 200);
-    });
-    QImage shown = incremental_.frame();
-    int presents = 0;
-    for (int n = 0; n < 300; ++n) {
-        frame(n);
-        if (incremental_.frame() != shown) {
-            ++presents;
-            ASSERT_EQ(incremental_.frame(), whole_.frame()) << "frame " << n;
-            shown = incremental_.frame();
-        }
-    }
-    EXPECT_EQ(presents, 100);
-}
+// Hands the control's frame events to a test's frames.
+class FrameSink : public VexoDDrwEvents {
+public:
+    explicit FrameSink(std::function<void()> compose) : compose_(std::move(compose)) {}
+    void ComposeFrame() override { compose_(); }
+    void KeyDown(int16_t /*keyCode*/, int16_t /*shift*/) override {}
+    void MouseMove(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float /*y*/) override {}
+    void MouseDown(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float /*y*/) override {}
 
-TEST_F(IncrementalFrameTest, ChangeAfterAStillSpellIsShownAtOnce) {
+private:
+    std::function<void()> compose_;
+};
+
+TEST_F(IncrementalFrameTest, FramesRaisedTogetherAreShownOnceAsTheNewestFrame) {
+    // Four frame events to a wake-up: their changes are gathered and shown
+    // once, and what is shown must be the newest frame exactly.
+    int n = 0;
+    std::vector<int> presentedAfter;
+    FrameSink sink([&] { frame(n++); });
+    incremental_.setEventSink(&sink);
+    incremental_.setFrameInterval(5);
     incremental_.setPresentEvery(4);
-    const auto still = [&] {
-        both([&](VexoDDrw& c) {
-            c.ClearFrame(Rgb(0, 0, 0));
-            c.DrawSurface(background_[0]);
-            c.DrawSurface(patch_);
-            c.PresentFrame();
-        });
-    };
-    for (int n = 0; n < 6; ++n) {
-        still();
+    const int64_t start = incremental_.tickClock().TickMs();
+    incremental_.raiseDueFrames(start + 10);
+    QImage shown = incremental_.frame();
+    for (int wakeUp = 1; wakeUp <= 60; ++wakeUp) {
+        const uint64_t events = incremental_.frameEvents();
+        incremental_.raiseDueFrames(start + 10 + 20 * wakeUp);
+        ASSERT_EQ(incremental_.frameEvents() - events, 4u) << "wake-up " << wakeUp;
+        ASSERT_EQ(incremental_.frame(), whole_.frame()) << "wake-up " << wakeUp;
+        EXPECT_NE(incremental_.frame(), shown) << "wake-up " << wakeUp;
+        shown = incremental_.frame();
     }
-    ASSERT_EQ(incremental_.frame(), whole_.frame());
-    both([&](VexoDDrw& c) { c.MoveSurfaceRight(patch_, 40); });
-    still();
+    // A program held up for a second raises twice the usual number of
+    // frames, not two hundred, and the grid starts again from there.
+    const uint64_t events = incremental_.frameEvents();
+    incremental_.raiseDueFrames(start + 2000);
+    EXPECT_EQ(incremental_.frameEvents() - events, 8u);
     EXPECT_EQ(incremental_.frame(), whole_.frame());
-    // The next change falls within the interval and waits for its end.
-    both([&](VexoDDrw& c) { c.MoveSurfaceRight(patch_, 40); });
-    still();
-    EXPECT_NE(incremental_.frame(), whole_.frame());
-    still();
-    still();
-    EXPECT_NE(incremental_.frame(), whole_.frame());
-    still();
-    EXPECT_EQ(incremental_.frame(), whole_.frame());
+    incremental_.raiseDueFrames(start + 2018);
+    EXPECT_EQ(incremental_.frameEvents() - events, 11u);
+    incremental_.setEventSink(nullptr);
 }
 
 TEST(PresentPaceTest, NeverFasterThanTheScreenRefreshes) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/FrameTickClock.h"
 
 namespace {
@@ -7,30 +9,27 @@ namespace {
 TEST(FrameTickClockTest, FramesReadTheirDueTimeWhateverTheirDelay) {
     FrameTickClock clock;
     clock.startGrid(1000, 5);
-    // Due at 1005, 1010, ...; events come up to 4 ms late or seem 1 ms early.
-    const int64_t arrivals[] = {1005, 1014, 1014, 1019, 1024, 1030, 1034};
-    int64_t due = 1005;
-    for (const int64_t arrival : arrivals) {
-        clock.beginFrame(arrival);
-        EXPECT_EQ(clock.TickMs(), due) << "arrived at " << arrival;
-        EXPECT_EQ(clock.TickMs(), due);  // every reading within the frame
-        clock.endFrame();
-        due += 5;
+    // Due at 1005, 1010, ...; wake-ups come late, or seem 1 ms early, and
+    // raise every frame due by then, oldest first.
+    const int64_t wakeUps[] = {1004, 1013, 1013, 1031, 1034};
+    const std::vector<std::vector<int64_t>> raised{
+        {1005}, {1010}, {}, {1015, 1020, 1025, 1030}, {1035}};
+    for (std::size_t i = 0; i < raised.size(); ++i) {
+        std::vector<int64_t> times;
+        while (clock.beginDueFrame(wakeUps[i])) {
+            times.push_back(clock.TickMs());
+            EXPECT_EQ(clock.TickMs(), times.back());  // every reading within the frame
+            clock.endFrame();
+        }
+        EXPECT_EQ(times, raised[i]) << "woke at " << wakeUps[i];
     }
 }
 
-TEST(FrameTickClockTest, AnEventThatMissedItsSlotStartsTheGridAgain) {
+TEST(FrameTickClockTest, NoFramesWithoutAGrid) {
     FrameTickClock clock;
-    clock.startGrid(0, 5);
-    clock.beginFrame(5);
-    EXPECT_EQ(clock.TickMs(), 5);
-    clock.endFrame();
-    clock.beginFrame(17);  // 10 and 15 were missed
-    EXPECT_EQ(clock.TickMs(), 17);
-    clock.endFrame();
-    clock.beginFrame(23);
-    EXPECT_EQ(clock.TickMs(), 22);
-    clock.endFrame();
+    EXPECT_FALSE(clock.beginDueFrame(1000000));
+    clock.startGrid(0, 0);
+    EXPECT_FALSE(clock.beginDueFrame(1000000));
 }
 
 TEST(FrameTickClockTest, ReadingsNeverGoBack) {
@@ -40,7 +39,7 @@ TEST(FrameTickClockTest, ReadingsNeverGoBack) {
     const int64_t between = clock.TickMs();
     // A frame due before a reading between frames reads no earlier.
     clock.startGrid(between - 20, 10);
-    clock.beginFrame(between - 10);
+    ASSERT_TRUE(clock.beginDueFrame(between - 10));
     EXPECT_EQ(clock.TickMs(), between);
     clock.endFrame();
     EXPECT_GE(clock.TickMs(), between);
