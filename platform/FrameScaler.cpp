@@ -10,13 +10,23 @@
 
 namespace {
 
-// The source index under the centre of each of count target pixels.
-std::vector<int> centres(int count, int sourceCount) {
+// The 16.16 fixed-point step from target to source pixels, as the X
+// server's transforms hold it: truncated.
+int fixedStep(int count, int sourceCount) {
+    return count > 0 ? static_cast<int>((static_cast<int64_t>(sourceCount) << 16) / count) : 0;
+}
+
+// The source index under the centre of each of count target pixels, as the
+// X server's nearest filter finds it: the centre i + 1/2 times the step,
+// rounded to fixed point, less the smallest fixed-point amount so that a
+// centre on a pixel edge takes the pixel before it.
+std::vector<int> centres(int count, int sourceCount, int step) {
     std::vector<int> table(static_cast<std::size_t>(std::max(count, 0)));
+    const int64_t half = (static_cast<int64_t>(step) + 1) / 2;
     for (int i = 0; i < count; ++i) {
-        const auto index = (2 * static_cast<long long>(i) + 1) * sourceCount / (2LL * count);
+        const int64_t index = (static_cast<int64_t>(i) * step + half - 1) >> 16;
         table[static_cast<std::size_t>(i)] =
-            static_cast<int>(std::min<long long>(index, sourceCount - 1));
+            static_cast<int>(std::clamp<int64_t>(index, 0, sourceCount - 1));
     }
     return table;
 }
@@ -29,8 +39,10 @@ void FrameScaler::setGeometry(const QSize& frameSize, const QRect& target) {
     }
     frameSize_ = frameSize;
     target_ = target;
-    sourceColumn_ = centres(target.width(), frameSize.width());
-    sourceRow_ = centres(target.height(), frameSize.height());
+    stepX_ = fixedStep(target.width(), frameSize.width());
+    stepY_ = fixedStep(target.height(), frameSize.height());
+    sourceColumn_ = centres(target.width(), frameSize.width(), stepX_);
+    sourceRow_ = centres(target.height(), frameSize.height(), stepY_);
 }
 
 std::pair<int, int> FrameScaler::showing(const std::vector<int>& table, int first, int last) {
@@ -52,6 +64,19 @@ QRect FrameScaler::windowRect(const QRect& rect) const {
         return {};
     }
     return QRect(QPoint(left, top), QPoint(right, bottom)).translated(target_.topLeft());
+}
+
+QRect FrameScaler::frameRect(const QRect& rect) const {
+    const QRect inside = rect & target_;
+    if (inside.isEmpty()) {
+        return {};
+    }
+    const QPoint from = inside.topLeft() - target_.topLeft();
+    const QPoint to = inside.bottomRight() - target_.topLeft();
+    return QRect(QPoint(sourceColumn_[static_cast<std::size_t>(from.x())],
+                        sourceRow_[static_cast<std::size_t>(from.y())]),
+                 QPoint(sourceColumn_[static_cast<std::size_t>(to.x())],
+                        sourceRow_[static_cast<std::size_t>(to.y())]));
 }
 
 void FrameScaler::scale(const QImage& frame, QImage& window, const QRect& rect) const {

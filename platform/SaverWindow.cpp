@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
+#include <cstring>
 
 #include "platform/KeyCodes.h"
 
@@ -72,6 +73,10 @@ QRect SaverWindow::frameTarget() const {
 void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty) {
     if (frame_ != &frame || frame_->size() != frame.size()) {
         frame_ = &frame;
+        // The presenter is made anew for this frame: one made before there
+        // was a frame, or for another one, cannot share it.
+        presenter_.reset();
+        presenterTried_ = false;
         paint({QRect(0, 0, width(), height())});
         return;
     }
@@ -104,14 +109,51 @@ void SaverWindow::paint(const std::vector<QRect>& rects) {
     }
     if (!presenterTried_) {
         presenterTried_ = true;
-        presenter_ = X11ShmPresenter::create(winId(), size());
+        if (serverScalingAllowed_ && frame_ != nullptr && !scaler_.target().isEmpty()) {
+            presenter_ =
+                X11ShmPresenter::createScaling(winId(), frame_->size(), scaler_.stepX(),
+                                               scaler_.stepY(), scaler_.target().topLeft());
+        }
+        if (presenter_ == nullptr) {
+            presenter_ = X11ShmPresenter::create(winId(), size());
+        }
     }
-    if (presenter_ != nullptr) {
+    if (presenter_ == nullptr) {
+        paintBackingStore(rects);
+    } else if (presenter_->scales()) {
+        paintScaled(rects);
+    } else {
         paintInto(presenter_->beginPaint(), rects);
         presenter_->present(rects);
-    } else {
-        paintBackingStore(rects);
     }
+}
+
+void SaverWindow::paintScaled(const std::vector<QRect>& rects) {
+    // The shared frame takes the frame pixels the rectangles show; the
+    // server scales them and fills the bars.
+    QImage& shared = presenter_->beginPaint();
+    const QRect target = frame_ != nullptr ? scaler_.target() : QRect();
+    std::vector<QRect> shown;
+    std::vector<QRect> bars;
+    for (const QRect& rect : rects) {
+        if (!target.contains(rect)) {
+            for (const QRect& bar : QRegion(rect) - target) {
+                bars.push_back(bar);
+            }
+        }
+        const QRect inside = rect & target;
+        if (inside.isEmpty()) {
+            continue;
+        }
+        shown.push_back(inside);
+        const QRect source = scaler_.frameRect(inside);
+        for (int y = source.top(); y <= source.bottom(); ++y) {
+            std::memcpy(reinterpret_cast<QRgb*>(shared.scanLine(y)) + source.left(),
+                        reinterpret_cast<const QRgb*>(frame_->constScanLine(y)) + source.left(),
+                        sizeof(QRgb) * static_cast<std::size_t>(source.width()));
+        }
+    }
+    presenter_->present(shown, bars);
 }
 
 void SaverWindow::paintInto(QImage& picture, const std::vector<QRect>& rects) {

@@ -17,8 +17,9 @@
 // to the window without distortion (black bars where the aspect differs) and
 // passes keys, clicks and pointer moves on as the control's input events.
 // Scaling the whole frame for every present costs a quarter of a core at
-// 1920 x 1080, so only the rectangles that changed are scaled and sent to the
-// X server. On X11 they go through shared memory straight to the window (see
+// 1920 x 1080, so only the rectangles that changed are scaled and shown. On
+// X11 the X server scales them from the frame shared with it, or they are
+// scaled here and sent through shared memory straight to the window (see
 // X11ShmPresenter); elsewhere, or where the X server cannot share memory,
 // through Qt's backing store.
 class SaverWindow : public QWindow {
@@ -49,6 +50,11 @@ public:
 
     // Whether the frames go to the X server past Qt's backing store.
     bool presentsDirectly() const { return presenter_ != nullptr; }
+    // Whether the X server scales the frames from the shared frame.
+    bool serverScales() const { return presenter_ != nullptr && presenter_->scales(); }
+    // Whether the X server may scale the frames (the default); where it may
+    // not, they are scaled here. Takes effect with the next frame shown.
+    void setServerScaling(bool allowed) { serverScalingAllowed_ = allowed; }
     // Waits until the X server shows everything presented, for screenshots.
     void sync();
 
@@ -64,6 +70,7 @@ private:
     // rects: window rectangles that do not overlap.
     void paint(const std::vector<QRect>& rects);
     void paintInto(QImage& picture, const std::vector<QRect>& rects);
+    void paintScaled(const std::vector<QRect>& rects);
     void paintBackingStore(const std::vector<QRect>& rects);
     void grabInput();
 
@@ -73,6 +80,7 @@ private:
     std::unique_ptr<X11ShmPresenter> presenter_;
     std::unique_ptr<QBackingStore> backingStore_;
     bool presenterTried_ = false;
+    bool serverScalingAllowed_ = true;
     FrameScaler scaler_;
     const QImage* frame_ = nullptr;
     QPointF pointer_;

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/Xrender.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -15,6 +16,18 @@
 // the reverse order of their making.
 struct X11ShmPresenter::Resources {
     ~Resources() {
+        if (source != 0) {
+            XRenderFreePicture(display, source);
+        }
+        if (destination != 0) {
+            XRenderFreePicture(display, destination);
+        }
+        if (framePixmap != 0) {
+            XFreePixmap(display, framePixmap);
+        }
+        if (scratch != 0) {
+            XFreePixmap(display, scratch);
+        }
         if (attached) {
             XShmDetach(display, &segment);
         }
@@ -40,6 +53,13 @@ struct X11ShmPresenter::Resources {
     XImage* image = nullptr;
     bool attached = false;
     int completionType = 0;
+    // When the server scales: the shared frame as a pixmap and a picture
+    // with the scaling, the window's picture, and a pixel to put to for the
+    // completion event that says the server is done with the frame.
+    Pixmap framePixmap = 0;
+    Picture source = 0;
+    Picture destination = 0;
+    Pixmap scratch = 0;
 };
 
 namespace {
@@ -82,14 +102,16 @@ bool attach(Display* display, Window window, const XWindowAttributes& attributes
     return read;
 }
 
-}  // namespace
-
-std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, const QSize& size) {
+// Opens the presenter's own connection and a shared segment holding an
+// image of size on it; null where the server cannot share memory with this
+// process or the window's pixels are not laid out as Format_RGB32.
+std::unique_ptr<X11ShmPresenter::Resources> shareImage(unsigned long window, const QSize& size,
+                                                       XWindowAttributes& attributes) {
     Display* qtDisplay = X11Connection::display();
     if (qtDisplay == nullptr || window == 0 || size.isEmpty()) {
         return nullptr;
     }
-    auto resources = std::make_unique<Resources>();
+    auto resources = std::make_unique<X11ShmPresenter::Resources>();
     // A connection of its own: Qt's reader thread never wakes for its
     // traffic, and the completion events come to this presenter alone.
     resources->display = XOpenDisplay(DisplayString(qtDisplay));
@@ -97,7 +119,6 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, c
     if (display == nullptr || !XShmQueryExtension(display)) {
         return nullptr;
     }
-    XWindowAttributes attributes;
     {
         X11ErrorTrap trap(display);
         if (XGetWindowAttributes(display, window, &attributes) == 0) {
@@ -135,7 +156,79 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, c
     }
     resources->gc = XCreateGC(display, window, 0, nullptr);
     resources->completionType = XShmGetEventBase(display) + ShmCompletion;
+    return resources;
+}
+
+}  // namespace
+
+std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, const QSize& size) {
+    XWindowAttributes attributes;
+    auto resources = shareImage(window, size, attributes);
+    if (resources == nullptr) {
+        return nullptr;
+    }
     return std::unique_ptr<X11ShmPresenter>(new X11ShmPresenter(std::move(resources)));
+}
+
+std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long window,
+                                                                const QSize& frameSize, int stepX,
+                                                                int stepY, const QPoint& target) {
+    XWindowAttributes attributes;
+    auto resources = shareImage(window, frameSize, attributes);
+    if (resources == nullptr) {
+        return nullptr;
+    }
+    Display* display = resources->display;
+    int major = 0;
+    int minor = 0;
+    Bool sharedPixmaps = False;
+    int event = 0;
+    int error = 0;
+    int renderMajor = 0;
+    int renderMinor = 0;
+    // Transforms and filters came with XRender 0.6.
+    if (!XShmQueryVersion(display, &major, &minor, &sharedPixmaps) || !sharedPixmaps ||
+        XShmPixmapFormat(display) != ZPixmap || !XRenderQueryExtension(display, &event, &error) ||
+        !XRenderQueryVersion(display, &renderMajor, &renderMinor) ||
+        (renderMajor == 0 && renderMinor < 6)) {
+        return nullptr;
+    }
+    XRenderPictFormat* format = XRenderFindVisualFormat(display, attributes.visual);
+    if (format == nullptr) {
+        return nullptr;
+    }
+    X11ErrorTrap trap(display);
+    // A server may still refuse a shared pixmap of this segment; asking for
+    // its geometry, a request with a reply, tells.
+    resources->framePixmap = XShmCreatePixmap(
+        display, window, resources->segment.shmaddr, &resources->segment,
+        static_cast<unsigned>(frameSize.width()), static_cast<unsigned>(frameSize.height()),
+        static_cast<unsigned>(attributes.depth));
+    Window root = 0;
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (XGetGeometry(display, resources->framePixmap, &root, &x, &y, &width, &height, &border,
+                     &depth) == 0) {
+        resources->framePixmap = 0;
+        return nullptr;
+    }
+    resources->source = XRenderCreatePicture(display, resources->framePixmap, format, 0, nullptr);
+    resources->destination = XRenderCreatePicture(display, window, format, 0, nullptr);
+    resources->scratch =
+        XCreatePixmap(display, window, 1, 1, static_cast<unsigned>(attributes.depth));
+    // The source is read at (window pixel - target) scaled by the steps; the
+    // translation is applied before the scale by the composite's origin.
+    XTransform transform{{{stepX, 0, 0}, {0, stepY, 0}, {0, 0, XDoubleToFixed(1)}}};
+    XRenderSetPictureTransform(display, resources->source, &transform);
+    XRenderSetPictureFilter(display, resources->source, FilterNearest, nullptr, 0);
+    auto presenter = std::unique_ptr<X11ShmPresenter>(new X11ShmPresenter(std::move(resources)));
+    presenter->scales_ = true;
+    presenter->target_ = target;
+    return presenter;
 }
 
 X11ShmPresenter::X11ShmPresenter(std::unique_ptr<Resources> resources)
@@ -167,8 +260,47 @@ QImage& X11ShmPresenter::beginPaint() {
     return picture_;
 }
 
-void X11ShmPresenter::present(const std::vector<QRect>& rects) {
+void X11ShmPresenter::present(const std::vector<QRect>& rects, const std::vector<QRect>& bars) {
     Resources& r = *resources_;
+    if (!bars.empty()) {
+        std::vector<XRectangle> black;
+        for (const QRect& bar : bars) {
+            black.push_back(XRectangle{static_cast<short>(bar.x()), static_cast<short>(bar.y()),
+                                       static_cast<unsigned short>(bar.width()),
+                                       static_cast<unsigned short>(bar.height())});
+        }
+        XSetForeground(r.display, r.gc, BlackPixel(r.display, DefaultScreen(r.display)));
+        XFillRectangles(r.display, r.window, r.gc, black.data(), static_cast<int>(black.size()));
+    }
+    if (scales_) {
+        if (!rects.empty()) {
+            // One composite of the rectangles' bounding box, clipped to
+            // them: the server's cost per composite is far above that of a
+            // small rectangle's pixels.
+            std::vector<XRectangle> clip;
+            clip.reserve(rects.size());
+            QRect bounds;
+            for (const QRect& rect : rects) {
+                clip.push_back(XRectangle{static_cast<short>(rect.x()),
+                                          static_cast<short>(rect.y()),
+                                          static_cast<unsigned short>(rect.width()),
+                                          static_cast<unsigned short>(rect.height())});
+                bounds |= rect;
+            }
+            XRenderSetPictureClipRectangles(r.display, r.destination, 0, 0, clip.data(),
+                                            static_cast<int>(clip.size()));
+            XRenderComposite(r.display, PictOpSrc, r.source, None, r.destination,
+                             bounds.x() - target_.x(), bounds.y() - target_.y(), 0, 0, bounds.x(),
+                             bounds.y(), static_cast<unsigned>(bounds.width()),
+                             static_cast<unsigned>(bounds.height()));
+            // The server handles requests in order: when this put's
+            // completion comes, the composites have read the frame.
+            XShmPutImage(r.display, r.scratch, r.gc, r.image, 0, 0, 0, 0, 1, 1, True);
+            pending_ = true;
+        }
+        XFlush(r.display);
+        return;
+    }
     const QRect whole(0, 0, picture_.width(), picture_.height());
     std::size_t last = rects.size();
     while (last > 0 && !rects[last - 1].intersects(whole)) {
@@ -187,8 +319,8 @@ void X11ShmPresenter::present(const std::vector<QRect>& rects) {
     }
     if (last > 0) {
         pending_ = true;
-        XFlush(r.display);
     }
+    XFlush(r.display);
 }
 
 void X11ShmPresenter::sync() {

@@ -2,11 +2,12 @@
 #include <QImage>
 #include <random>
 
+#include "draw_NearestRule.h"
 #include "platform/FrameScaler.h"
 
 namespace {
 
-TEST(FrameScalerTest, EveryWindowPixelShowsTheFramePixelUnderItsCentre) {
+TEST(FrameScalerTest, EveryWindowPixelShowsTheFramePixelUnderItsCentreAsTheServerFindsIt) {
     // Enlarged by 1.406 (a 1920 x 1080 screen), by an odd factor, not at
     // all, shrunk, and nearly doubled; rectangles of every alignment.
     QImage frame(1024, 768, QImage::Format_RGB32);
@@ -40,8 +41,8 @@ TEST(FrameScalerTest, EveryWindowPixelShowsTheFramePixelUnderItsCentre) {
                     continue;  // not scaled by any of the rectangles
                 }
                 ++scaled;
-                const int column = static_cast<int>((x - target.left() + 0.5) * 1024 / width);
-                const int row = static_cast<int>((y + 0.5) * 768 / size.height());
+                const int column = nearestSource(x - target.left(), width, 1024);
+                const int row = nearestSource(y, size.height(), 768);
                 differing += window.pixel(x, y) != frame.pixel(column, row) ? 1 : 0;
             }
         }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "draw_NearestRule.h"
 #include "platform/KeyCodes.h"
 #include "platform/SaverWindow.h"
 
@@ -108,15 +109,16 @@ TEST_F(SaverWindowTest, FrameIsScaledWithBarsAndPatchedPiecesMatchAWholeRepaint)
         window_.showFrame(frame, {piece(step)});
     }
 
-    // Each window pixel shows the frame pixel under its centre.
+    // Each window pixel shows the frame pixel under its centre, as the X
+    // server finds it.
     QImage expected(700, 500, QImage::Format_RGB32);
     expected.fill(Qt::black);
     const QRect target = window_.frameTarget();
     for (int y = target.top(); y <= target.bottom(); ++y) {
         for (int x = target.left(); x <= target.right(); ++x) {
-            const double column = (x - target.left() + 0.5) * 1024 / target.width();
-            const double row = (y - target.top() + 0.5) * 768 / target.height();
-            expected.setPixel(x, y, base.pixel(static_cast<int>(column), static_cast<int>(row)));
+            expected.setPixel(x, y,
+                              base.pixel(nearestSource(x - target.left(), target.width(), 1024),
+                                         nearestSource(y - target.top(), target.height(), 768)));
         }
     }
     const QImage actual = shown();

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+#include "draw_NearestRule.h"
 #include "platform/QtDrawControl.h"
 #include "platform/SaverWindow.h"
 
@@ -26,15 +27,17 @@ QImage patternFrame() {
 }
 
 // frame scaled into a window of size without distortion, each window pixel
-// showing the frame pixel under its centre, with black bars.
+// showing the frame pixel under its centre as the X server finds it, with
+// black bars.
 QImage scaledByCentres(const QImage& frame, const QRect& target, const QSize& size) {
     QImage expected(size, QImage::Format_RGB32);
     expected.fill(Qt::black);
     for (int y = target.top(); y <= target.bottom(); ++y) {
         for (int x = target.left(); x <= target.right(); ++x) {
-            const double column = (x - target.left() + 0.5) * frame.width() / target.width();
-            const double row = (y - target.top() + 0.5) * frame.height() / target.height();
-            expected.setPixel(x, y, frame.pixel(static_cast<int>(column), static_cast<int>(row)));
+            expected.setPixel(
+                x, y,
+                frame.pixel(nearestSource(x - target.left(), target.width(), frame.width()),
+                            nearestSource(y - target.top(), target.height(), frame.height())));
         }
     }
     return expected;
@@ -53,9 +56,12 @@ int differingPixels(const QImage& a, const QImage& b) {
     return differing;
 }
 
-class DirectPresentTest : public testing::Test {
+// Run twice: with the X server scaling the shared frame, and with the
+// frame scaled here into a shared window-sized picture.
+class DirectPresentTest : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
+        window_.setServerScaling(GetParam());
         window_.setFlags(Qt::Window | Qt::FramelessWindowHint);
         window_.setGeometry(window_.screen()->geometry());
         window_.show();
@@ -83,11 +89,12 @@ protected:
     SaverWindow window_;
 };
 
-TEST_F(DirectPresentTest, PatchedPiecesMatchAWholeFrameScaleOnTheFullScreen) {
+TEST_P(DirectPresentTest, PatchedPiecesMatchAWholeFrameScaleOnTheFullScreen) {
     const QImage base = patternFrame();
     QImage frame = base.copy();
     window_.showFrame(frame, {frame.rect()});
     ASSERT_TRUE(window_.presentsDirectly());
+    ASSERT_EQ(window_.serverScales(), GetParam());
     // 1024 x 768 on 1920 x 1080: 1440 x 1080 with bars of 240.
     ASSERT_EQ(window_.frameTarget(), QRect(240, 0, 1440, 1080));
 
@@ -114,7 +121,7 @@ TEST_F(DirectPresentTest, PatchedPiecesMatchAWholeFrameScaleOnTheFullScreen) {
         differingPixels(shown(), scaledByCentres(base, window_.frameTarget(), window_.size())), 0);
 }
 
-TEST_F(DirectPresentTest, ExposedWindowIsPaintedAgainFromTheFrame) {
+TEST_P(DirectPresentTest, ExposedWindowIsPaintedAgainFromTheFrame) {
     const QImage frame = patternFrame();
     window_.showFrame(frame, {frame.rect()});
     // Unmapped, the window loses its pixels: the X server keeps no copy.
@@ -123,11 +130,12 @@ TEST_F(DirectPresentTest, ExposedWindowIsPaintedAgainFromTheFrame) {
     window_.show();
     ASSERT_TRUE(processUntil([this] { return window_.isExposed(); }));
     EXPECT_TRUE(window_.presentsDirectly());
+    EXPECT_EQ(window_.serverScales(), GetParam());
     EXPECT_EQ(
         differingPixels(shown(), scaledByCentres(frame, window_.frameTarget(), window_.size())), 0);
 }
 
-TEST_F(DirectPresentTest, ForgottenFrameLeavesTheWindowBlack) {
+TEST_P(DirectPresentTest, ForgottenFrameLeavesTheWindowBlack) {
     const QImage frame = patternFrame();
     window_.showFrame(frame, {frame.rect()});
     window_.forgetFrame();
@@ -144,7 +152,7 @@ namespace {
 // window pixels that show them; after many frames of sprites with
 // transparent corners crossing each other and the frame's edges, the window
 // must still show the whole frame scaled.
-TEST_F(DirectPresentTest, ChangedPixelsOfMovingSpritesKeepTheWindowExact) {
+TEST_P(DirectPresentTest, ChangedPixelsOfMovingSpritesKeepTheWindowExact) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     ASSERT_TRUE(patternFrame().save(folder.filePath("bg.bmp")));
@@ -189,5 +197,10 @@ TEST_F(DirectPresentTest, ChangedPixelsOfMovingSpritesKeepTheWindowExact) {
               0);
     control.CloseSession();
 }
+
+INSTANTIATE_TEST_SUITE_P(ServerOrHere, DirectPresentTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "ServerScales" : "ScaledHere";
+                         });
 
 }  // namespace
