@@ -75,8 +75,9 @@ private:
     void grabInput();
 
     VexoDDrwEvents* events_ = nullptr;
-    // Made on the first paint after the window appeared or changed size; the
-    // backing store only when the presenter cannot be had.
+    // Made on the first paint after the window appeared, changed size or was
+    // given another frame; the backing store only when the presenter cannot
+    // be had.
     std::unique_ptr<X11ShmPresenter> presenter_;
     std::unique_ptr<QBackingStore> backingStore_;
     bool presenterTried_ = false;
