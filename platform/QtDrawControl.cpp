@@ -10,6 +10,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/RowBands.h"
 #include "platform/SaverWindow.h"
+#include "platform/SharedImage.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ bool QtDrawControl::OpenSession(int32_t width, int32_t height, int32_t /*colourB
         return false;
     }
     CloseSession();
-    frame_ = QImage(width, height, QImage::Format_RGB32);
+    frame_ = SharedImage::create(QSize(width, height), frameSegment_);
+    sharedBits_ = frame_.constBits();
     frame_.fill(Qt::black);
     unshown_ = DirtyArea(frame_.rect());
     open_ = true;
@@ -235,9 +237,13 @@ void QtDrawControl::presentUnshown() {
     // elsewhere no frame in between changed a pixel.
     const std::vector<QRect> dirty = unshown_.rects();
     unshown_.clear();
+    if (window_ != nullptr) {
+        window_->frameWillChange();
+    }
     compose(previous_, dirty);
     if (window_ != nullptr) {
-        window_->showFrame(frame_, dirty);
+        // A copy of the frame taken meanwhile has made it leave the segment.
+        window_->showFrame(frame_, dirty, frame_.constBits() == sharedBits_ ? frameSegment_ : -1);
         stats_.present(dirty);
     }
 }

@@ -117,7 +117,9 @@ private:
     SaverWindow* window_;
     bool open_ = false;
     bool fullRepaint_ = false;
-    QImage frame_;
+    QImage frame_;  // in shared memory where it can be, for the X server to scale
+    int frameSegment_ = -1;
+    const uchar* sharedBits_ = nullptr;
     std::vector<Surface> surfaces_;
     uint64_t nextSerial_ = 1;
     QFont font_;

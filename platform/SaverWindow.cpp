@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
-#include <cstring>
 
 #include "platform/KeyCodes.h"
 
@@ -70,9 +69,13 @@ QRect SaverWindow::frameTarget() const {
     return {(width() - targetWidth) / 2, (height() - targetHeight) / 2, targetWidth, targetHeight};
 }
 
-void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty) {
-    if (frame_ != &frame || frame_->size() != frame.size()) {
+void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty, int segment) {
+    const bool sharedElsewhere = presenter_ != nullptr && presenter_->scales() &&
+                                 presenter_->frameBits() != frame.constBits();
+    if (frame_ != &frame || frame_->size() != frame.size() || segment != frameSegment_ ||
+        sharedElsewhere) {
         frame_ = &frame;
+        frameSegment_ = segment;
         // The presenter is made anew for this frame: one made before there
         // was a frame, or for another one, cannot share it.
         presenter_.reset();
@@ -97,6 +100,7 @@ void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty
 
 void SaverWindow::forgetFrame() {
     frame_ = nullptr;
+    frameSegment_ = -1;
     paint({QRect(0, 0, width(), height())});
 }
 
@@ -111,7 +115,7 @@ void SaverWindow::paint(const std::vector<QRect>& rects) {
         presenterTried_ = true;
         if (serverScalingAllowed_ && frame_ != nullptr && !scaler_.target().isEmpty()) {
             presenter_ =
-                X11ShmPresenter::createScaling(winId(), frame_->size(), scaler_.stepX(),
+                X11ShmPresenter::createScaling(winId(), *frame_, frameSegment_, scaler_.stepX(),
                                                scaler_.stepY(), scaler_.target().topLeft());
         }
         if (presenter_ == nullptr) {
@@ -121,6 +125,7 @@ void SaverWindow::paint(const std::vector<QRect>& rects) {
     if (presenter_ == nullptr) {
         paintBackingStore(rects);
     } else if (presenter_->scales()) {
+        presenter_->retarget(scaler_.stepX(), scaler_.stepY(), scaler_.target().topLeft());
         paintScaled(rects);
     } else {
         paintInto(presenter_->beginPaint(), rects);
@@ -129,9 +134,7 @@ void SaverWindow::paint(const std::vector<QRect>& rects) {
 }
 
 void SaverWindow::paintScaled(const std::vector<QRect>& rects) {
-    // The shared frame takes the frame pixels the rectangles show; the
-    // server scales them and fills the bars.
-    QImage& shared = presenter_->beginPaint();
+    // The server scales the frame where it lies and fills the bars.
     const QRect target = frame_ != nullptr ? scaler_.target() : QRect();
     std::vector<QRect> shown;
     std::vector<QRect> bars;
@@ -142,18 +145,17 @@ void SaverWindow::paintScaled(const std::vector<QRect>& rects) {
             }
         }
         const QRect inside = rect & target;
-        if (inside.isEmpty()) {
-            continue;
-        }
-        shown.push_back(inside);
-        const QRect source = scaler_.frameRect(inside);
-        for (int y = source.top(); y <= source.bottom(); ++y) {
-            std::memcpy(reinterpret_cast<QRgb*>(shared.scanLine(y)) + source.left(),
-                        reinterpret_cast<const QRgb*>(frame_->constScanLine(y)) + source.left(),
-                        sizeof(QRgb) * static_cast<std::size_t>(source.width()));
+        if (!inside.isEmpty()) {
+            shown.push_back(inside);
         }
     }
     presenter_->present(shown, bars);
+}
+
+void SaverWindow::frameWillChange() {
+    if (presenter_ != nullptr && presenter_->scales()) {
+        presenter_->beginPaint();
+    }
 }
 
 void SaverWindow::paintInto(QImage& picture, const std::vector<QRect>& rects) {
@@ -212,9 +214,12 @@ void SaverWindow::exposeEvent(QExposeEvent* /*event*/) {
 }
 
 void SaverWindow::resizeEvent(QResizeEvent* /*event*/) {
-    // The shared picture has the window's size: a new one is made.
-    presenter_.reset();
-    presenterTried_ = false;
+    // A shared picture of the window's size is made anew; a shared frame
+    // only lands elsewhere.
+    if (presenter_ != nullptr && !presenter_->scales()) {
+        presenter_.reset();
+        presenterTried_ = false;
+    }
     if (backingStore_ != nullptr) {
         backingStore_->resize(size());
     }

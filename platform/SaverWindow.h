@@ -40,9 +40,15 @@ public:
 
     // Shows frame, of which only the rectangles dirty (in frame pixels, not
     // overlapping) have changed since the last call; only the window pixels
-    // that show them are scaled and sent. The window keeps a pointer to the frame
-    // for repainting when it is exposed, until forgetFrame.
-    void showFrame(const QImage& frame, const std::vector<QRect>& dirty);
+    // that show them are scaled and sent. The window keeps a pointer to the
+    // frame for repainting when it is exposed, until forgetFrame. A frame in
+    // the shared memory segment segment (see SharedImage) is scaled by the X
+    // server where it lies; its owner then calls frameWillChange before each
+    // change of its pixels.
+    void showFrame(const QImage& frame, const std::vector<QRect>& dirty, int segment = -1);
+    // Waits until the X server has read the frame's pixels that the last
+    // present showed.
+    void frameWillChange();
     void forgetFrame();
 
     // Where the frame lands in the window.
@@ -84,6 +90,7 @@ private:
     bool serverScalingAllowed_ = true;
     FrameScaler scaler_;
     const QImage* frame_ = nullptr;
+    int frameSegment_ = -1;
     QPointF pointer_;
     bool pointerKnown_ = false;
     bool grabbed_ = false;

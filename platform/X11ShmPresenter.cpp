@@ -35,7 +35,8 @@ struct X11ShmPresenter::Resources {
             image->data = nullptr;  // the segment is no heap memory
             XDestroyImage(image);
         }
-        if (segment.shmaddr != nullptr && segment.shmaddr != reinterpret_cast<char*>(-1)) {
+        if (mapsSegment && segment.shmaddr != nullptr &&
+            segment.shmaddr != reinterpret_cast<char*>(-1)) {
             shmdt(segment.shmaddr);
         }
         if (gc != nullptr) {
@@ -52,6 +53,7 @@ struct X11ShmPresenter::Resources {
     XShmSegmentInfo segment{};
     XImage* image = nullptr;
     bool attached = false;
+    bool mapsSegment = true;  // the segment was mapped here, not by the frame's owner
     int completionType = 0;
     // When the server scales: the shared frame as a pixmap and a picture
     // with the scaling, the window's picture, and a pixel to put to for the
@@ -171,13 +173,16 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, c
 }
 
 std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long window,
-                                                                const QSize& frameSize, int stepX,
-                                                                int stepY, const QPoint& target) {
-    XWindowAttributes attributes;
-    auto resources = shareImage(window, frameSize, attributes);
-    if (resources == nullptr) {
+                                                                const QImage& frame, int segment,
+                                                                int stepX, int stepY,
+                                                                const QPoint& target) {
+    Display* qtDisplay = X11Connection::display();
+    if (qtDisplay == nullptr || window == 0 || segment < 0 || frame.isNull() ||
+        frame.format() != QImage::Format_RGB32) {
         return nullptr;
     }
+    auto resources = std::make_unique<Resources>();
+    resources->display = XOpenDisplay(DisplayString(qtDisplay));
     Display* display = resources->display;
     int major = 0;
     int minor = 0;
@@ -187,22 +192,42 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long wi
     int renderMajor = 0;
     int renderMinor = 0;
     // Transforms and filters came with XRender 0.6.
-    if (!XShmQueryVersion(display, &major, &minor, &sharedPixmaps) || !sharedPixmaps ||
-        XShmPixmapFormat(display) != ZPixmap || !XRenderQueryExtension(display, &event, &error) ||
+    if (display == nullptr || !XShmQueryVersion(display, &major, &minor, &sharedPixmaps) ||
+        !sharedPixmaps || XShmPixmapFormat(display) != ZPixmap ||
+        !XRenderQueryExtension(display, &event, &error) ||
         !XRenderQueryVersion(display, &renderMajor, &renderMinor) ||
         (renderMajor == 0 && renderMinor < 6)) {
         return nullptr;
     }
-    XRenderPictFormat* format = XRenderFindVisualFormat(display, attributes.visual);
-    if (format == nullptr) {
+    XWindowAttributes attributes;
+    X11ErrorTrap trap(display);
+    if (XGetWindowAttributes(display, window, &attributes) == 0) {
         return nullptr;
     }
-    X11ErrorTrap trap(display);
-    // A server may still refuse a shared pixmap of this segment; asking for
-    // its geometry, a request with a reply, tells.
+    XRenderPictFormat* format = XRenderFindVisualFormat(display, attributes.visual);
+    resources->window = window;
+    // The frame's own memory, which this process keeps mapped. The server
+    // only reads it, but makes pixmaps of writable segments alone.
+    resources->segment.shmid = segment;
+    resources->segment.shmaddr = reinterpret_cast<char*>(const_cast<uchar*>(frame.constBits()));
+    resources->segment.readOnly = False;
+    resources->mapsSegment = false;
+    resources->image = XShmCreateImage(
+        display, attributes.visual, static_cast<unsigned>(attributes.depth), ZPixmap,
+        resources->segment.shmaddr, &resources->segment, static_cast<unsigned>(frame.width()),
+        static_cast<unsigned>(frame.height()));
+    if (format == nullptr || resources->image == nullptr ||
+        !matchesRgb32(*resources->image, *attributes.visual) ||
+        resources->image->bytes_per_line != frame.bytesPerLine() ||
+        XShmAttach(display, &resources->segment) == 0) {
+        return nullptr;
+    }
+    resources->attached = true;
+    // A server that could not attach the segment refuses a pixmap of it;
+    // asking for the pixmap's geometry, a request with a reply, tells.
     resources->framePixmap = XShmCreatePixmap(
         display, window, resources->segment.shmaddr, &resources->segment,
-        static_cast<unsigned>(frameSize.width()), static_cast<unsigned>(frameSize.height()),
+        static_cast<unsigned>(frame.width()), static_cast<unsigned>(frame.height()),
         static_cast<unsigned>(attributes.depth));
     Window root = 0;
     int x = 0;
@@ -216,19 +241,34 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long wi
         resources->framePixmap = 0;
         return nullptr;
     }
+    // Attached by the server now, the segment can be marked for removal: it
+    // then goes with the last of the two, even if this process ends without
+    // cleaning up.
+    shmctl(segment, IPC_RMID, nullptr);
+    resources->gc = XCreateGC(display, window, 0, nullptr);
+    resources->completionType = XShmGetEventBase(display) + ShmCompletion;
     resources->source = XRenderCreatePicture(display, resources->framePixmap, format, 0, nullptr);
     resources->destination = XRenderCreatePicture(display, window, format, 0, nullptr);
     resources->scratch =
         XCreatePixmap(display, window, 1, 1, static_cast<unsigned>(attributes.depth));
-    // The source is read at (window pixel - target) scaled by the steps; the
-    // translation is applied before the scale by the composite's origin.
-    XTransform transform{{{stepX, 0, 0}, {0, stepY, 0}, {0, 0, XDoubleToFixed(1)}}};
-    XRenderSetPictureTransform(display, resources->source, &transform);
     XRenderSetPictureFilter(display, resources->source, FilterNearest, nullptr, 0);
     auto presenter = std::unique_ptr<X11ShmPresenter>(new X11ShmPresenter(std::move(resources)));
     presenter->scales_ = true;
-    presenter->target_ = target;
+    presenter->retarget(stepX, stepY, target);
     return presenter;
+}
+
+void X11ShmPresenter::retarget(int stepX, int stepY, const QPoint& target) {
+    if (!scales_ || (stepX == stepX_ && stepY == stepY_ && target == target_)) {
+        return;
+    }
+    stepX_ = stepX;
+    stepY_ = stepY;
+    target_ = target;
+    // The source is read at (window pixel - target) scaled by the steps; the
+    // translation is applied before the scale by the composite's origin.
+    XTransform transform{{{stepX, 0, 0}, {0, stepY, 0}, {0, 0, XDoubleToFixed(1)}}};
+    XRenderSetPictureTransform(resources_->display, resources_->source, &transform);
 }
 
 X11ShmPresenter::X11ShmPresenter(std::unique_ptr<Resources> resources)

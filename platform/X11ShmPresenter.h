@@ -28,25 +28,31 @@ public:
     // segment (another machine, another IPC namespace) or the window's pixels
     // are not 32-bit xRGB as in QImage::Format_RGB32.
     static std::unique_ptr<X11ShmPresenter> create(unsigned long window, const QSize& size);
-    // A presenter that has the server scale a frame of frameSize onto window
-    // with the 16.16 fixed-point steps stepX and stepY from window to frame
-    // pixels, the frame's top left landing on target; null where create
-    // would give null, or the server lacks shared pixmaps or XRender.
-    static std::unique_ptr<X11ShmPresenter> createScaling(unsigned long window,
-                                                          const QSize& frameSize, int stepX,
-                                                          int stepY, const QPoint& target);
+    // A presenter that has the server scale frame, which lies in the shared
+    // memory segment segment (see SharedImage), onto window with the 16.16
+    // fixed-point steps stepX and stepY from window to frame pixels, the
+    // frame's top left landing on target; null where create would give null,
+    // or the server lacks shared pixmaps or XRender. The frame must stay in
+    // place while the presenter lives.
+    static std::unique_ptr<X11ShmPresenter> createScaling(unsigned long window, const QImage& frame,
+                                                          int segment, int stepX, int stepY,
+                                                          const QPoint& target);
     ~X11ShmPresenter();
 
     X11ShmPresenter(const X11ShmPresenter&) = delete;
     X11ShmPresenter& operator=(const X11ShmPresenter&) = delete;
 
-    // Whether the server scales (see createScaling).
+    // A scaling presenter's new steps and target, after the window changed
+    // size. It is kept rather than made anew: the server attaches the
+    // frame's segment once, and the segment is then marked for removal.
+    void retarget(int stepX, int stepY, const QPoint& target);
+    // Whether the server scales (see createScaling), and from which pixels.
     bool scales() const { return scales_; }
-    // The shared picture, to be painted between beginPaint and present: the
-    // window's, or the frame's when the server scales. beginPaint waits until
-    // the server has read the last present's pixels, so that none of them
-    // change while it reads; by the next frame it nearly always has, and the
-    // wait costs nothing.
+    const void* frameBits() const { return picture_.constBits(); }
+    // The shared picture, the window's or the frame, is changed only between
+    // beginPaint and present. beginPaint waits until the server has read the
+    // last present's pixels, so that none of them change while it reads; by
+    // the next frame it nearly always has, and the wait costs nothing.
     QImage& beginPaint();
     // Shows the window rectangles rects (not overlapping) and returns without
     // waiting: from the shared picture, or scaled from the shared frame; bars
@@ -64,6 +70,8 @@ private:
     std::unique_ptr<Resources> resources_;
     QImage picture_;
     bool scales_ = false;
-    QPoint target_;         // where the frame's top left lands when the server scales
+    QPoint target_;  // where the frame's top left lands when the server scales
+    int stepX_ = 0;
+    int stepY_ = 0;
     bool pending_ = false;  // a present whose completion has not arrived
 };

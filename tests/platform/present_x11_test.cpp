@@ -11,6 +11,7 @@
 #include "draw_NearestRule.h"
 #include "platform/QtDrawControl.h"
 #include "platform/SaverWindow.h"
+#include "platform/SharedImage.h"
 
 namespace {
 
@@ -78,6 +79,17 @@ protected:
         return done();
     }
 
+    // A copy of picture to show: in shared memory when the server is to
+    // scale it, with its segment in segment_.
+    QImage showable(const QImage& picture) {
+        if (!GetParam()) {
+            return picture.copy();
+        }
+        QImage frame = SharedImage::create(picture.size(), segment_);
+        QPainter(&frame).drawImage(0, 0, picture);
+        return frame;
+    }
+
     QImage shown() {
         window_.sync();
         return window_.screen()
@@ -87,12 +99,13 @@ protected:
     }
 
     SaverWindow window_;
+    int segment_ = -1;
 };
 
 TEST_P(DirectPresentTest, PatchedPiecesMatchAWholeFrameScaleOnTheFullScreen) {
     const QImage base = patternFrame();
-    QImage frame = base.copy();
-    window_.showFrame(frame, {frame.rect()});
+    QImage frame = showable(base);
+    window_.showFrame(frame, {frame.rect()}, segment_);
     ASSERT_TRUE(window_.presentsDirectly());
     ASSERT_EQ(window_.serverScales(), GetParam());
     // 1024 x 768 on 1920 x 1080: 1440 x 1080 with bars of 240.
@@ -106,24 +119,27 @@ TEST_P(DirectPresentTest, PatchedPiecesMatchAWholeFrameScaleOnTheFullScreen) {
     const std::vector<QRect> edges{QRect(0, 0, 3, 768), QRect(1021, 0, 3, 768),
                                    QRect(0, 765, 1024, 3)};
     for (int step = 0; step < 40; ++step) {
+        window_.frameWillChange();
         frame.fill(qRgb(255, step * 6, 0));
-        window_.showFrame(frame, {piece(step)});
+        window_.showFrame(frame, {piece(step)}, segment_);
     }
+    window_.frameWillChange();
     frame.fill(Qt::white);
-    window_.showFrame(frame, edges);
+    window_.showFrame(frame, edges, segment_);
+    window_.frameWillChange();
     QPainter(&frame).drawImage(0, 0, base);
     for (int step = 0; step < 40; ++step) {
-        window_.showFrame(frame, {piece(step)});
+        window_.showFrame(frame, {piece(step)}, segment_);
     }
-    window_.showFrame(frame, edges);
+    window_.showFrame(frame, edges, segment_);
 
     EXPECT_EQ(
         differingPixels(shown(), scaledByCentres(base, window_.frameTarget(), window_.size())), 0);
 }
 
 TEST_P(DirectPresentTest, ExposedWindowIsPaintedAgainFromTheFrame) {
-    const QImage frame = patternFrame();
-    window_.showFrame(frame, {frame.rect()});
+    const QImage frame = showable(patternFrame());
+    window_.showFrame(frame, {frame.rect()}, segment_);
     // Unmapped, the window loses its pixels: the X server keeps no copy.
     window_.hide();
     ASSERT_TRUE(processUntil([this] { return !window_.isExposed(); }));
@@ -136,8 +152,8 @@ TEST_P(DirectPresentTest, ExposedWindowIsPaintedAgainFromTheFrame) {
 }
 
 TEST_P(DirectPresentTest, ForgottenFrameLeavesTheWindowBlack) {
-    const QImage frame = patternFrame();
-    window_.showFrame(frame, {frame.rect()});
+    const QImage frame = showable(patternFrame());
+    window_.showFrame(frame, {frame.rect()}, segment_);
     window_.forgetFrame();
     QImage black(window_.size(), QImage::Format_RGB32);
     black.fill(Qt::black);
@@ -192,6 +208,7 @@ TEST_P(DirectPresentTest, ChangedPixelsOfMovingSpritesKeepTheWindowExact) {
         }
         control.PresentFrame();
     }
+    EXPECT_EQ(window_.serverScales(), GetParam());
     EXPECT_EQ(differingPixels(
                   shown(), scaledByCentres(control.frame(), window_.frameTarget(), window_.size())),
               0);
