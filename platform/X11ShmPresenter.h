@@ -14,12 +14,12 @@
 // connection of their own that Qt never reads, and only the rectangles that
 // changed are sent, with no round trip per present.
 //
-// Where it can, the presenter shares the frame itself and the X server scales
-// it into the window (XRender's nearest filter, reading the segment as a
-// pixmap): this process then copies the changed frame pixels once instead of
-// writing twice as many window pixels, and the server writes the window
-// pixels once instead of copying them. Otherwise it shares a window-sized
-// picture that this process scales into.
+// Where it can, the presenter shares the frame itself, composed in shared
+// memory, and the X server scales it into the window (XRender's nearest
+// filter, reading the segment as a pixmap): this process then writes no
+// window pixels at all, and the server writes them once instead of copying
+// them. Otherwise it shares a window-sized picture that this process scales
+// into.
 class X11ShmPresenter {
 public:
     // A presenter of a window-sized picture for window (an X window id on
