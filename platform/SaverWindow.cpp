@@ -70,10 +70,7 @@ QRect SaverWindow::frameTarget() const {
 }
 
 void SaverWindow::showFrame(const QImage& frame, const std::vector<QRect>& dirty, int segment) {
-    const bool sharedElsewhere = presenter_ != nullptr && presenter_->scales() &&
-                                 presenter_->frameBits() != frame.constBits();
-    if (frame_ != &frame || frame_->size() != frame.size() || segment != frameSegment_ ||
-        sharedElsewhere) {
+    if (frame_ != &frame || frame_->size() != frame.size() || segment != frameSegment_) {
         frame_ = &frame;
         frameSegment_ = segment;
         // The presenter is made anew for this frame: one made before there

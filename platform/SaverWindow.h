@@ -43,8 +43,9 @@ public:
     // that show them are scaled and sent. The window keeps a pointer to the
     // frame for repainting when it is exposed, until forgetFrame. A frame in
     // the shared memory segment segment (see SharedImage) is scaled by the X
-    // server where it lies; its owner then calls frameWillChange before each
-    // change of its pixels.
+    // server where it lies; its owner passes the segment only while the
+    // frame's pixels lie in it, and calls frameWillChange before each change
+    // of them.
     void showFrame(const QImage& frame, const std::vector<QRect>& dirty, int segment = -1);
     // Waits until the X server has read the frame's pixels that the last
     // present showed.

@@ -104,13 +104,24 @@ bool attach(Display* display, Window window, const XWindowAttributes& attributes
     return read;
 }
 
-// Opens the presenter's own connection and a shared segment holding an
-// image of size on it; null where the server cannot share memory with this
-// process or the window's pixels are not laid out as Format_RGB32.
-std::unique_ptr<X11ShmPresenter::Resources> shareImage(unsigned long window, const QSize& size,
-                                                       XWindowAttributes& attributes) {
+std::vector<XRectangle> xRectangles(const std::vector<QRect>& rects) {
+    std::vector<XRectangle> converted;
+    converted.reserve(rects.size());
+    for (const QRect& rect : rects) {
+        converted.push_back(XRectangle{static_cast<short>(rect.x()), static_cast<short>(rect.y()),
+                                       static_cast<unsigned short>(rect.width()),
+                                       static_cast<unsigned short>(rect.height())});
+    }
+    return converted;
+}
+
+// Opens the presenter's own connection to the server of window and reads
+// the window's attributes; null where Qt does not run on X11, the server has
+// no shared memory extension or the window is gone.
+std::unique_ptr<X11ShmPresenter::Resources> connect(unsigned long window,
+                                                    XWindowAttributes& attributes) {
     Display* qtDisplay = X11Connection::display();
-    if (qtDisplay == nullptr || window == 0 || size.isEmpty()) {
+    if (qtDisplay == nullptr || window == 0) {
         return nullptr;
     }
     auto resources = std::make_unique<X11ShmPresenter::Resources>();
@@ -121,21 +132,34 @@ std::unique_ptr<X11ShmPresenter::Resources> shareImage(unsigned long window, con
     if (display == nullptr || !XShmQueryExtension(display)) {
         return nullptr;
     }
-    {
-        X11ErrorTrap trap(display);
-        if (XGetWindowAttributes(display, window, &attributes) == 0) {
-            return nullptr;
-        }
-    }
-    resources->window = window;
-    resources->image =
-        XShmCreateImage(display, attributes.visual, static_cast<unsigned>(attributes.depth),
-                        ZPixmap, nullptr, &resources->segment, static_cast<unsigned>(size.width()),
-                        static_cast<unsigned>(size.height()));
-    XImage* image = resources->image;
-    if (image == nullptr || !matchesRgb32(*image, *attributes.visual)) {
+    X11ErrorTrap trap(display);
+    if (XGetWindowAttributes(display, window, &attributes) == 0) {
         return nullptr;
     }
+    resources->window = window;
+    return resources;
+}
+
+// Describes an image of size in the window's pixel layout on the segment's
+// memory at data; false where that layout is not Format_RGB32's.
+bool describeImage(X11ShmPresenter::Resources& resources, const XWindowAttributes& attributes,
+                   const QSize& size, char* data) {
+    resources.image =
+        XShmCreateImage(resources.display, attributes.visual,
+                        static_cast<unsigned>(attributes.depth), ZPixmap, data, &resources.segment,
+                        static_cast<unsigned>(size.width()), static_cast<unsigned>(size.height()));
+    return resources.image != nullptr && matchesRgb32(*resources.image, *attributes.visual);
+}
+
+}  // namespace
+
+std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, const QSize& size) {
+    XWindowAttributes attributes;
+    auto resources = size.isEmpty() ? nullptr : connect(window, attributes);
+    if (resources == nullptr || !describeImage(*resources, attributes, size, nullptr)) {
+        return nullptr;
+    }
+    XImage* image = resources->image;
     const auto bytes = static_cast<std::size_t>(image->bytes_per_line) * image->height;
     resources->segment.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
     if (resources->segment.shmid < 0) {
@@ -149,24 +173,11 @@ std::unique_ptr<X11ShmPresenter::Resources> shareImage(unsigned long window, con
     image->data = resources->segment.shmaddr;
     // Writable for the server, so that the probe in attach can read into it.
     resources->segment.readOnly = False;
-    resources->attached = attach(display, window, attributes, resources->segment);
+    resources->attached = attach(resources->display, window, attributes, resources->segment);
     // Marked for removal now, the segment goes away with the last of the two
     // attachments, even if this process ends without cleaning up.
     shmctl(resources->segment.shmid, IPC_RMID, nullptr);
     if (!resources->attached) {
-        return nullptr;
-    }
-    resources->gc = XCreateGC(display, window, 0, nullptr);
-    resources->completionType = XShmGetEventBase(display) + ShmCompletion;
-    return resources;
-}
-
-}  // namespace
-
-std::unique_ptr<X11ShmPresenter> X11ShmPresenter::create(unsigned long window, const QSize& size) {
-    XWindowAttributes attributes;
-    auto resources = shareImage(window, size, attributes);
-    if (resources == nullptr) {
         return nullptr;
     }
     return std::unique_ptr<X11ShmPresenter>(new X11ShmPresenter(std::move(resources)));
@@ -176,13 +187,14 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long wi
                                                                 const QImage& frame, int segment,
                                                                 int stepX, int stepY,
                                                                 const QPoint& target) {
-    Display* qtDisplay = X11Connection::display();
-    if (qtDisplay == nullptr || window == 0 || segment < 0 || frame.isNull() ||
-        frame.format() != QImage::Format_RGB32) {
+    if (segment < 0 || frame.isNull() || frame.format() != QImage::Format_RGB32) {
         return nullptr;
     }
-    auto resources = std::make_unique<Resources>();
-    resources->display = XOpenDisplay(DisplayString(qtDisplay));
+    XWindowAttributes attributes;
+    auto resources = connect(window, attributes);
+    if (resources == nullptr) {
+        return nullptr;
+    }
     Display* display = resources->display;
     int major = 0;
     int minor = 0;
@@ -192,37 +204,26 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long wi
     int renderMajor = 0;
     int renderMinor = 0;
     // Transforms and filters came with XRender 0.6.
-    if (display == nullptr || !XShmQueryVersion(display, &major, &minor, &sharedPixmaps) ||
-        !sharedPixmaps || XShmPixmapFormat(display) != ZPixmap ||
-        !XRenderQueryExtension(display, &event, &error) ||
+    if (!XShmQueryVersion(display, &major, &minor, &sharedPixmaps) || !sharedPixmaps ||
+        XShmPixmapFormat(display) != ZPixmap || !XRenderQueryExtension(display, &event, &error) ||
         !XRenderQueryVersion(display, &renderMajor, &renderMinor) ||
         (renderMajor == 0 && renderMinor < 6)) {
         return nullptr;
     }
-    XWindowAttributes attributes;
-    X11ErrorTrap trap(display);
-    if (XGetWindowAttributes(display, window, &attributes) == 0) {
-        return nullptr;
-    }
     XRenderPictFormat* format = XRenderFindVisualFormat(display, attributes.visual);
-    resources->window = window;
     // The frame's own memory, which this process keeps mapped. The server
     // only reads it, but makes pixmaps of writable segments alone.
     resources->segment.shmid = segment;
     resources->segment.shmaddr = reinterpret_cast<char*>(const_cast<uchar*>(frame.constBits()));
     resources->segment.readOnly = False;
     resources->mapsSegment = false;
-    resources->image = XShmCreateImage(
-        display, attributes.visual, static_cast<unsigned>(attributes.depth), ZPixmap,
-        resources->segment.shmaddr, &resources->segment, static_cast<unsigned>(frame.width()),
-        static_cast<unsigned>(frame.height()));
-    if (format == nullptr || resources->image == nullptr ||
-        !matchesRgb32(*resources->image, *attributes.visual) ||
-        resources->image->bytes_per_line != frame.bytesPerLine() ||
-        XShmAttach(display, &resources->segment) == 0) {
+    if (format == nullptr ||
+        !describeImage(*resources, attributes, frame.size(), resources->segment.shmaddr) ||
+        resources->image->bytes_per_line != frame.bytesPerLine()) {
         return nullptr;
     }
-    resources->attached = true;
+    X11ErrorTrap trap(display);
+    resources->attached = XShmAttach(display, &resources->segment) != 0;
     // A server that could not attach the segment refuses a pixmap of it;
     // asking for the pixmap's geometry, a request with a reply, tells.
     resources->framePixmap = XShmCreatePixmap(
@@ -238,6 +239,10 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long wi
     unsigned depth = 0;
     if (XGetGeometry(display, resources->framePixmap, &root, &x, &y, &width, &height, &border,
                      &depth) == 0) {
+        // Detached while errors are trapped, so that the server forgets a
+        // half-made attachment.
+        XShmDetach(display, &resources->segment);
+        resources->attached = false;
         resources->framePixmap = 0;
         return nullptr;
     }
@@ -245,8 +250,6 @@ std::unique_ptr<X11ShmPresenter> X11ShmPresenter::createScaling(unsigned long wi
     // then goes with the last of the two, even if this process ends without
     // cleaning up.
     shmctl(segment, IPC_RMID, nullptr);
-    resources->gc = XCreateGC(display, window, 0, nullptr);
-    resources->completionType = XShmGetEventBase(display) + ShmCompletion;
     resources->source = XRenderCreatePicture(display, resources->framePixmap, format, 0, nullptr);
     resources->destination = XRenderCreatePicture(display, window, format, 0, nullptr);
     resources->scratch =
@@ -275,6 +278,9 @@ X11ShmPresenter::X11ShmPresenter(std::unique_ptr<Resources> resources)
     : resources_(std::move(resources)),
       picture_(reinterpret_cast<uchar*>(resources_->image->data), resources_->image->width,
                resources_->image->height, resources_->image->bytes_per_line, QImage::Format_RGB32) {
+    Resources& r = *resources_;
+    r.gc = XCreateGC(r.display, r.window, 0, nullptr);
+    r.completionType = XShmGetEventBase(r.display) + ShmCompletion;
 }
 
 X11ShmPresenter::~X11ShmPresenter() {
@@ -303,12 +309,7 @@ QImage& X11ShmPresenter::beginPaint() {
 void X11ShmPresenter::present(const std::vector<QRect>& rects, const std::vector<QRect>& bars) {
     Resources& r = *resources_;
     if (!bars.empty()) {
-        std::vector<XRectangle> black;
-        for (const QRect& bar : bars) {
-            black.push_back(XRectangle{static_cast<short>(bar.x()), static_cast<short>(bar.y()),
-                                       static_cast<unsigned short>(bar.width()),
-                                       static_cast<unsigned short>(bar.height())});
-        }
+        std::vector<XRectangle> black = xRectangles(bars);
         XSetForeground(r.display, r.gc, BlackPixel(r.display, DefaultScreen(r.display)));
         XFillRectangles(r.display, r.window, r.gc, black.data(), static_cast<int>(black.size()));
     }
@@ -317,14 +318,9 @@ void X11ShmPresenter::present(const std::vector<QRect>& rects, const std::vector
             // One composite of the rectangles' bounding box, clipped to
             // them: the server's cost per composite is far above that of a
             // small rectangle's pixels.
-            std::vector<XRectangle> clip;
-            clip.reserve(rects.size());
+            std::vector<XRectangle> clip = xRectangles(rects);
             QRect bounds;
             for (const QRect& rect : rects) {
-                clip.push_back(XRectangle{static_cast<short>(rect.x()),
-                                          static_cast<short>(rect.y()),
-                                          static_cast<unsigned short>(rect.width()),
-                                          static_cast<unsigned short>(rect.height())});
                 bounds |= rect;
             }
             XRenderSetPictureClipRectangles(r.display, r.destination, 0, 0, clip.data(),

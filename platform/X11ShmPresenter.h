@@ -46,9 +46,8 @@ public:
     // size. It is kept rather than made anew: the server attaches the
     // frame's segment once, and the segment is then marked for removal.
     void retarget(int stepX, int stepY, const QPoint& target);
-    // Whether the server scales (see createScaling), and from which pixels.
+    // Whether the server scales (see createScaling).
     bool scales() const { return scales_; }
-    const void* frameBits() const { return picture_.constBits(); }
     // The shared picture, the window's or the frame, is changed only between
     // beginPaint and present. beginPaint waits until the server has read the
     // last present's pixels, so that none of them change while it reads; by
