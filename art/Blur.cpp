@@ -55,3 +55,16 @@ QImage Blur::soften(const QImage& image, int radius) {
     }
     return result;
 }
+
+QImage Blur::clearFaintest(const QImage& image, int faintest) {
+    QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < straight.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(straight.scanLine(y));
+        for (int x = 0; x < straight.width(); ++x) {
+            if (qAlpha(line[x]) < faintest) {
+                line[x] = 0;
+            }
+        }
+    }
+    return straight;
+}

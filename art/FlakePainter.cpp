@@ -88,16 +88,7 @@ QImage FlakePainter::flake(int size, Kind kind, std::uint32_t seed) {
     painter.end();
     // The faintest fringe of the glow is cut away, so even the tiniest flake
     // keeps clear corners for readers that only know the key colour.
-    QImage straight = result.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < size; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(straight.scanLine(y));
-        for (int x = 0; x < size; ++x) {
-            if (qAlpha(line[x]) < kFaintest) {
-                line[x] = 0;
-            }
-        }
-    }
-    return straight;
+    return Blur::clearFaintest(result, kFaintest);
 }
 
 void FlakePainter::drawArm(QPainter& painter, const Arm& arm, Rng& rng, bool outline) {

@@ -14,6 +14,9 @@
 
 namespace {
 
+// The halo's outermost fringe, too faint to see, is cleared.
+constexpr int kFaintest = 24;
+
 QPainterPath textPath(const QFont& font, QPointF baseline, const QString& text) {
     QPainterPath path;
     path.addText(baseline, font, text);
@@ -60,12 +63,11 @@ QImage GreetingPainter::greeting() const {
     ornaments.bauble(QPointF(304, 92), 12, QColor(230, 180, 40));
     ornaments.bauble(QPointF(318, 124), 8, QColor(40, 110, 220));
     ornaments.hollySprig(QPointF(32, 196), 30, 160, false);
-    glint(painter, QPointF(22, 40), 9);
     glint(painter, QPointF(196, 28), 6);
     glint(painter, QPointF(318, 160), 7);
     glint(painter, QPointF(92, 204), 5);
     painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return Blur::clearFaintest(image, kFaintest);
 }
 
 QImage GreetingPainter::banner() const {
