@@ -15,8 +15,9 @@ class FrameStats {
 public:
     void start();
     void frameEvent() { ++frameEvents_; }
-    // A present of the frame's changed rectangles.
-    void present(const std::vector<QRect>& rects);
+    // A present of the frame's changed rectangles, which took composeNs
+    // nanoseconds to compose.
+    void present(const std::vector<QRect>& rects, int64_t composeNs);
     void movedDown(int32_t surface, int32_t pixels);
     // One line of rates per second since start.
     std::string report() const;
@@ -27,5 +28,6 @@ private:
     uint64_t presents_ = 0;
     uint64_t rects_ = 0;
     uint64_t pixels_ = 0;
+    int64_t composeNs_ = 0;
     std::vector<uint64_t> pixelsDown_;  // by surface number - 1
 };
