@@ -43,14 +43,17 @@ void FrameScaler::setGeometry(const QSize& frameSize, const QRect& target) {
     stepY_ = fixedStep(target.height(), frameSize.height());
     sourceColumn_ = centres(target.width(), frameSize.width(), stepX_);
     sourceRow_ = centres(target.height(), frameSize.height(), stepY_);
+    firstColumn_ = firstShowing(sourceColumn_, frameSize.width());
+    firstRow_ = firstShowing(sourceRow_, frameSize.height());
 }
 
-std::pair<int, int> FrameScaler::showing(const std::vector<int>& table, int first, int last) {
-    // The tables never decrease, so the window pixels showing a range of
-    // frame pixels are one run.
-    const auto begin = std::lower_bound(table.begin(), table.end(), first);
-    const auto end = std::upper_bound(begin, table.end(), last);
-    return {static_cast<int>(begin - table.begin()), static_cast<int>(end - table.begin()) - 1};
+std::vector<int> FrameScaler::firstShowing(const std::vector<int>& table, int sourceCount) {
+    std::vector<int> firsts(static_cast<std::size_t>(std::max(sourceCount, 0)) + 1);
+    for (std::size_t source = 0; source < firsts.size(); ++source) {
+        firsts[source] = static_cast<int>(
+            std::lower_bound(table.begin(), table.end(), static_cast<int>(source)) - table.begin());
+    }
+    return firsts;
 }
 
 QRect FrameScaler::windowRect(const QRect& rect) const {
@@ -58,8 +61,13 @@ QRect FrameScaler::windowRect(const QRect& rect) const {
     if (inside.isEmpty()) {
         return {};
     }
-    const auto [left, right] = showing(sourceColumn_, inside.left(), inside.right());
-    const auto [top, bottom] = showing(sourceRow_, inside.top(), inside.bottom());
+    const auto at = [](const std::vector<int>& firsts, int source) {
+        return firsts[static_cast<std::size_t>(source)];
+    };
+    const int left = at(firstColumn_, inside.left());
+    const int right = at(firstColumn_, inside.right() + 1) - 1;
+    const int top = at(firstRow_, inside.top());
+    const int bottom = at(firstRow_, inside.bottom() + 1) - 1;
     if (right < left || bottom < top) {
         return {};
     }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
-#include <utility>
 #include <vector>
 
 // Nearest-neighbour scaling of the frame into the window's picture, one
@@ -39,9 +38,11 @@ public:
     void scale(const QImage& frame, QImage& window, const QRect& rect) const;
 
 private:
-    // The first and last index of table whose value lies in [first, last];
-    // last index < first index when there is none.
-    static std::pair<int, int> showing(const std::vector<int>& table, int first, int last);
+    // For each source index 0 to sourceCount, the first index of table whose
+    // value is at least as large (table's size when there is none): the
+    // tables never decrease, so the window pixels showing source pixels
+    // first to last are those from firsts[first] to firsts[last + 1] - 1.
+    static std::vector<int> firstShowing(const std::vector<int>& table, int sourceCount);
     // Copies count pixels of a scaled row into the window's picture.
     static void store(QRgb* to, const QRgb* from, std::size_t count);
 
@@ -49,7 +50,9 @@ private:
     QRect target_;
     int stepX_ = 0;
     int stepY_ = 0;
-    std::vector<int> sourceColumn_;        // by window column - target left
-    std::vector<int> sourceRow_;           // by window row - target top
+    std::vector<int> sourceColumn_;  // by window column - target left
+    std::vector<int> sourceRow_;     // by window row - target top
+    std::vector<int> firstColumn_;   // see firstShowing
+    std::vector<int> firstRow_;
     mutable std::vector<QRgb> rowBuffer_;  // one scaled row, kept for its capacity
 };

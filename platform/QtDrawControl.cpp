@@ -1,5 +1,6 @@
 #include "platform/QtDrawControl.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -18,18 +19,42 @@ namespace {
 constexpr uint64_t kFirstTextSerial = uint64_t{1} << 62;
 constexpr int32_t kLargestFrame = 16384;
 
-// Whether op paints every pixel of rect without letting anything under it
-// show through.
-bool covers(const DrawOp& op, const QRect& rect) {
-    return op.kind == DrawOp::Kind::Fill ||
-           (op.picture.format() == QImage::Format_RGB32 && op.rect.contains(rect));
-}
-
 // The common part of two rectangles. QRect's operator& is a call into the
 // library; composing asks for it for every op and every dirty rectangle.
 QRect overlap(const QRect& a, const QRect& b) {
     return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
                  QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
+}
+
+// The frame's pixels, addressed directly: QImage::scanLine is a call into
+// the library, with a check for a shared copy, for every row.
+struct FramePixels {
+    uchar* bits;
+    qsizetype bytesPerLine;
+
+    QRgb* at(int x, int y) const { return reinterpret_cast<QRgb*>(bits + bytesPerLine * y) + x; }
+};
+
+// Opaque pixels over the frame replace what is there: plain stores give the
+// pixels the painter gives, without its cost per call, which the many small
+// rectangles of a frame would pay again and again.
+void fill(const FramePixels& frame, const QRect& rect, QRgb colour) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        QRgb* row = frame.at(rect.left(), y);
+        std::fill(row, row + rect.width(), colour);
+    }
+}
+
+// Copies the part of an opaque op's picture that lands on part.
+void copy(const FramePixels& frame, const DrawOp& op, const QRect& part) {
+    const QPoint from = part.topLeft() - op.rect.topLeft();
+    const uchar* source = op.picture.constBits();
+    const qsizetype sourceBytesPerLine = op.picture.bytesPerLine();
+    const auto bytes = sizeof(QRgb) * static_cast<std::size_t>(part.width());
+    for (int y = 0; y < part.height(); ++y) {
+        std::memcpy(frame.at(part.left(), part.top() + y),
+                    source + sourceBytesPerLine * (from.y() + y) + sizeof(QRgb) * from.x(), bytes);
+    }
 }
 
 QRgb toQRgb(uint32_t colour) {
@@ -240,11 +265,14 @@ void QtDrawControl::presentUnshown() {
     if (window_ != nullptr) {
         window_->frameWillChange();
     }
+    QElapsedTimer composing;
+    composing.start();
     compose(previous_, dirty);
+    const int64_t composeNs = composing.nsecsElapsed();
     if (window_ != nullptr) {
         // A copy of the frame taken meanwhile has made it leave the segment.
         window_->showFrame(frame_, dirty, frame_.constBits() == sharedBits_ ? frameSegment_ : -1);
-        stats_.present(dirty);
+        stats_.present(dirty, composeNs);
     }
 }
 
@@ -265,53 +293,50 @@ void QtDrawControl::compose(const std::vector<DrawOp>& ops, const std::vector<QR
     if (rects.empty()) {
         return;
     }
+    // Every rectangle looks at every op: their boxes are laid out once, side
+    // by side, so that the look is a few comparisons.
+    boxes_.clear();
+    for (const DrawOp& op : ops) {
+        const bool fills = op.kind == DrawOp::Kind::Fill;
+        boxes_.push_back(OpBox{op.rect.left(), op.rect.top(), op.rect.right(), op.rect.bottom(),
+                               fills, fills || op.picture.format() == QImage::Format_RGB32});
+    }
     QPainter painter(&frame_);
+    const FramePixels frame{frame_.bits(), frame_.bytesPerLine()};
     for (const QRect& rect : rects) {
-        // Nothing drawn before the last op that covers the whole rectangle
-        // with opaque pixels (the fill, or a background picture) can show.
-        std::size_t first = ops.size();
-        while (first > 0 && !covers(ops[first - 1], rect)) {
-            --first;
-        }
-        if (first == 0) {
-            fill(rect, qRgb(0, 0, 0));  // a frame without a fill starts from black
-        } else {
-            --first;
-        }
-        for (std::size_t i = first; i < ops.size(); ++i) {
-            const DrawOp& op = ops[i];
-            const QRect part = overlap(op.rect, rect);
-            if (part.isEmpty()) {
+        // The ops that reach the rectangle, from the last one that covers it
+        // with opaque pixels (the fill, or a background picture): nothing
+        // drawn before that one can show.
+        bool covered = false;
+        drawn_.clear();
+        for (std::size_t i = 0; i < boxes_.size(); ++i) {
+            const OpBox& box = boxes_[i];
+            if (box.right < rect.left() || rect.right() < box.left || box.bottom < rect.top() ||
+                rect.bottom() < box.top) {
                 continue;
             }
+            if (box.opaque &&
+                (box.fills || (box.left <= rect.left() && rect.right() <= box.right &&
+                               box.top <= rect.top() && rect.bottom() <= box.bottom))) {
+                covered = true;
+                drawn_.clear();
+            }
+            drawn_.push_back(i);
+        }
+        if (!covered) {
+            fill(frame, rect, qRgb(0, 0, 0));  // a frame without a fill starts from black
+        }
+        for (const std::size_t i : drawn_) {
+            const DrawOp& op = ops[i];
+            const QRect part = overlap(op.rect, rect);
             if (op.kind == DrawOp::Kind::Fill) {
-                fill(part, static_cast<QRgb>(op.content));
-            } else if (op.picture.format() == QImage::Format_RGB32) {
-                copy(op, part);
+                fill(frame, part, static_cast<QRgb>(op.content));
+            } else if (boxes_[i].opaque) {
+                copy(frame, op, part);
             } else {
                 painter.drawImage(part.topLeft(), op.picture, part.translated(-op.rect.topLeft()));
             }
         }
-    }
-}
-
-// Opaque pixels over the frame replace what is there: plain stores give the
-// pixels the painter gives, without its cost per call, which the many small
-// rectangles of a frame would pay again and again.
-void QtDrawControl::fill(const QRect& rect, QRgb colour) {
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(frame_.scanLine(y)) + rect.left();
-        std::fill(row, row + rect.width(), colour);
-    }
-}
-
-void QtDrawControl::copy(const DrawOp& op, const QRect& part) {
-    const QPoint from = part.topLeft() - op.rect.topLeft();
-    for (int y = 0; y < part.height(); ++y) {
-        std::memcpy(
-            reinterpret_cast<QRgb*>(frame_.scanLine(part.top() + y)) + part.left(),
-            reinterpret_cast<const QRgb*>(op.picture.constScanLine(from.y() + y)) + from.x(),
-            sizeof(QRgb) * static_cast<std::size_t>(part.width()));
     }
 }
 

@@ -105,9 +105,6 @@ private:
     Surface* find(int32_t surface);
     // Composes ops over rects of the frame.
     void compose(const std::vector<DrawOp>& ops, const std::vector<QRect>& rects);
-    void fill(const QRect& rect, QRgb colour);
-    // Copies the part of an opaque op's picture that lands on part.
-    void copy(const DrawOp& op, const QRect& part);
     void raiseFrameEvent();
     // Composes and shows what changed since the last present.
     void presentUnshown();
@@ -127,6 +124,15 @@ private:
     TextCache texts_;
     std::vector<DrawOp> previous_;
     std::vector<DrawOp> current_;
+    // While composing: each op's rectangle and kind, and the ops a
+    // rectangle draws; kept for their capacity.
+    struct OpBox {
+        int left, top, right, bottom;
+        bool fills;   // the frame's fill
+        bool opaque;  // the fill, or an opaque picture
+    };
+    std::vector<OpBox> boxes_;
+    std::vector<std::size_t> drawn_;
     DirtyArea unshown_{QRect()};  // changed since the last present
     int presentEvery_ = 1;
     bool raising_ = false;  // inside raiseDueFrames: presents wait for its end
