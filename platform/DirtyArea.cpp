@@ -29,6 +29,40 @@ void DirtyArea::rangesCrossing(const std::vector<QRect>& active, int row, Ranges
     ranges.resize(merged);
 }
 
+bool DirtyArea::extends(std::vector<QRect>& result, std::size_t aboveFirst, const Ranges& ranges,
+                        int bottom) {
+    const std::size_t count = result.size() - aboveFirst;
+    if (ranges.size() != count) {
+        return false;
+    }
+    // Each rectangle above widened to take its range in, and each range to
+    // the rectangle's columns: what that adds beyond the union must stay
+    // within the allowance, and the widened rectangles apart.
+    long long waste = 0;
+    for (std::size_t r = 0; r < count; ++r) {
+        const QRect& rect = result[aboveFirst + r];
+        const int left = std::min(rect.left(), ranges[r].first);
+        const int right = std::max(rect.right(), ranges[r].second);
+        if (r + 1 < count &&
+            right >= std::min(result[aboveFirst + r + 1].left(), ranges[r + 1].first)) {
+            return false;
+        }
+        waste += static_cast<long long>(right - left + 1 - rect.width()) * rect.height() +
+                 static_cast<long long>(right - left - ranges[r].second + ranges[r].first) *
+                     (bottom - rect.bottom());
+    }
+    if (waste > WasteAllowance) {
+        return false;
+    }
+    for (std::size_t r = 0; r < count; ++r) {
+        QRect& rect = result[aboveFirst + r];
+        rect.setLeft(std::min(rect.left(), ranges[r].first));
+        rect.setRight(std::max(rect.right(), ranges[r].second));
+        rect.setBottom(bottom);
+    }
+    return true;
+}
+
 std::vector<QRect> DirtyArea::rects() const {
     // The rows where the set of rectangles crossing a row can change.
     std::vector<int> edges;
@@ -49,7 +83,6 @@ std::vector<QRect> DirtyArea::rects() const {
     std::vector<QRect> active;
 
     std::vector<QRect> result;
-    Ranges above;
     Ranges ranges;
     std::size_t aboveFirst = 0;  // result's rectangles of the run above
     int aboveEnd = -1;           // the row after the run above
@@ -62,19 +95,13 @@ std::vector<QRect> DirtyArea::rects() const {
         }
         rangesCrossing(active, top, ranges);
         if (ranges.empty()) {
-            above.clear();
             continue;
         }
-        if (top == aboveEnd && ranges == above) {
-            for (std::size_t r = aboveFirst; r < result.size(); ++r) {
-                result[r].setBottom(bottom);
-            }
-        } else {
+        if (top != aboveEnd || !extends(result, aboveFirst, ranges, bottom)) {
             aboveFirst = result.size();
             for (const auto& [left, right] : ranges) {
                 result.emplace_back(QPoint(left, top), QPoint(right, bottom));
             }
-            above.swap(ranges);
         }
         aboveEnd = bottom + 1;
     }

@@ -103,9 +103,12 @@ TEST(FrameDiffTest, MovedSpriteMarksOnlyItsBandsAtBothPlaces) {
         expected += band.translated(100, 100);
         expected += band.translated(101, 101);
     }
-    EXPECT_EQ(regionOf(dirty), expected);
+    // The two places' edges lie a pixel apart; the slivers between them are
+    // taken into the rectangles beside them: one rectangle for each band,
+    // a few pixels more than the bands.
+    EXPECT_EQ(regionOf(dirty).intersected(expected), expected);
     EXPECT_TRUE(overlapFree(dirty));
-    EXPECT_EQ(area(dirty), area({expected.begin(), expected.end()}));
+    EXPECT_EQ(dirty.size(), bands.size());
     EXPECT_LT(area(dirty), 41 * 31);
 
     // Half off the frame's left and top edges, only the visible part.
@@ -137,7 +140,7 @@ TEST(FrameDiffTest, KeepsToTheFrameAndSeesFillChanges) {
     EXPECT_EQ(dirtyRects({}, before), (std::vector<QRect>{kFrame}));
 }
 
-TEST(DirtyAreaTest, UnitesExactlyWithoutOverlaps) {
+TEST(DirtyAreaTest, CoversTheUnionWithoutOverlapsAndFewPixelsMore) {
     std::minstd_rand random(11);
     for (int round = 0; round < 50; ++round) {
         DirtyArea dirty(kFrame);
@@ -152,9 +155,16 @@ TEST(DirtyAreaTest, UnitesExactlyWithoutOverlaps) {
             expected += rect & kFrame;
         }
         const std::vector<QRect> rects = dirty.rects();
-        EXPECT_EQ(regionOf(rects), expected) << round;
+        EXPECT_EQ(regionOf(rects).intersected(expected), expected) << round;
+        EXPECT_TRUE(kFrame.contains(regionOf(rects).boundingRect()) || rects.empty()) << round;
         EXPECT_TRUE(overlapFree(rects)) << round;
-        EXPECT_EQ(area(rects), area({expected.begin(), expected.end()})) << round;
+        // The exact union takes as many rectangles as the region's bands;
+        // each one saved may cost the allowance in pixels, no more.
+        const int exactArea = area({expected.begin(), expected.end()});
+        const auto saved =
+            static_cast<long long>(expected.rectCount()) - static_cast<long long>(rects.size());
+        EXPECT_GE(saved, 0) << round;
+        EXPECT_LE(area(rects) - exactArea, DirtyArea::WasteAllowance * saved) << round;
     }
 }
 
