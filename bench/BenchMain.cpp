@@ -10,7 +10,6 @@
 // benchmark draws stand-ins of the same kinds and sizes.
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -111,9 +110,6 @@ int window(const std::string& folder, int seconds, int interval) {
     }
     saverWindow.setCursorVisible(false);
     saverWindow.showSaver();
-    if (const QScreen* screen = saverWindow.screen()) {
-        control.setPresentEvery(QtDrawControl::framesPerRefresh(screen->refreshRate(), interval));
-    }
     QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     const uint64_t start = control.frameEvents();
     clock.restart();

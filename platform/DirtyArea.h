@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/RowBands.h"
+
 // The union of rectangles, given back as rectangles that do not overlap. A
 // present gathers a few hundred small rectangles (the bands of each moved
 // sprite at its old and new places); uniting them one by one in a QRegion
@@ -19,8 +21,8 @@
 class DirtyArea {
 public:
     // Pixels beyond the union that may be added to save a rectangle: about
-    // what a rectangle costs.
-    static constexpr long long WasteAllowance = 256;
+    // what a rectangle costs, as for the bands of a picture.
+    static constexpr long long WasteAllowance = RowBands::WasteAllowance;
 
     explicit DirtyArea(const QRect& frame) : frame_(frame) {}
 

@@ -74,19 +74,6 @@ QRect FrameScaler::windowRect(const QRect& rect) const {
     return QRect(QPoint(left, top), QPoint(right, bottom)).translated(target_.topLeft());
 }
 
-QRect FrameScaler::frameRect(const QRect& rect) const {
-    const QRect inside = rect & target_;
-    if (inside.isEmpty()) {
-        return {};
-    }
-    const QPoint from = inside.topLeft() - target_.topLeft();
-    const QPoint to = inside.bottomRight() - target_.topLeft();
-    return QRect(QPoint(sourceColumn_[static_cast<std::size_t>(from.x())],
-                        sourceRow_[static_cast<std::size_t>(from.y())]),
-                 QPoint(sourceColumn_[static_cast<std::size_t>(to.x())],
-                        sourceRow_[static_cast<std::size_t>(to.y())]));
-}
-
 void FrameScaler::scale(const QImage& frame, QImage& window, const QRect& rect) const {
     const QRect area = rect & target_ & window.rect();
     if (area.isEmpty() || frame.size() != frameSize_ || frame.depth() != 32 ||

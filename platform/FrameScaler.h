@@ -29,9 +29,6 @@ public:
     // exactly those whose centre falls on them, so that presenting a changed
     // rectangle sends no pixel more than it must.
     QRect windowRect(const QRect& rect) const;
-    // The frame pixels that the window pixels of rect (inside the target)
-    // show.
-    QRect frameRect(const QRect& rect) const;
 
     // Writes the window pixels of rect (clipped to the target) into window,
     // a 32-bit image, from frame.

@@ -32,27 +32,19 @@ bool QtDateTimeSource::sameSecond(const LocalDateTime& a, const LocalDateTime& b
 }
 
 std::string QtDateTimeSource::WeekdayName(const LocalDateTime& when) {
-    if (!weekday_.valid || !sameDay(weekday_.when, when)) {
-        weekday_ = {when, true,
-                    locale_.toString(DateOf(when), QStringLiteral("dddd")).toStdString()};
-    }
-    return weekday_.text;
+    return keep(weekday_, when, sameDay,
+                [&] { return locale_.toString(DateOf(when), QStringLiteral("dddd")); });
 }
 
 std::string QtDateTimeSource::MonthAbbreviation(const LocalDateTime& when) {
-    if (!month_.valid || !sameDay(month_.when, when)) {
-        month_ = {when, true, locale_.toString(DateOf(when), QStringLiteral("MMM")).toStdString()};
-    }
-    return month_.text;
+    return keep(month_, when, sameDay,
+                [&] { return locale_.toString(DateOf(when), QStringLiteral("MMM")); });
 }
 
 std::string QtDateTimeSource::TimeText(const LocalDateTime& when) {
-    if (!time_.valid || !sameSecond(time_.when, when)) {
-        time_ = {when, true,
-                 locale_.toString(QTime(when.hour, when.minute, when.second), timeFormat_)
-                     .toStdString()};
-    }
-    return time_.text;
+    return keep(time_, when, sameSecond, [&] {
+        return locale_.toString(QTime(when.hour, when.minute, when.second), timeFormat_);
+    });
 }
 
 QString QtDateTimeSource::WithSecondsNoZone(const QString& format) {

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <string>
 
 #include "saver/DateTimeSource.h"
 
@@ -32,6 +33,17 @@ private:
 
     static bool sameDay(const LocalDateTime& a, const LocalDateTime& b);
     static bool sameSecond(const LocalDateTime& a, const LocalDateTime& b);
+    // kept's text when it was made for a time that same takes for when,
+    // else the text that format makes, kept for when.
+    template <typename Format>
+    static const std::string& keep(Kept& kept, const LocalDateTime& when,
+                                   bool (*same)(const LocalDateTime&, const LocalDateTime&),
+                                   Format format) {
+        if (!kept.valid || !same(kept.when, when)) {
+            kept = {when, true, format().toStdString()};
+        }
+        return kept.text;
+    }
 
     QLocale locale_;
     QString timeFormat_;

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -347,6 +348,9 @@ void QtDrawControl::setFrameInterval(int milliseconds) {
 
 void QtDrawControl::updateTimer() {
     if (open_ && frameInterval_ > 0) {
+        if (const QScreen* screen = window_ != nullptr ? window_->screen() : nullptr) {
+            presentEvery_ = framesPerRefresh(screen->refreshRate(), frameInterval_);
+        }
         ticks_.startGrid(ticks_.steadyMs(), frameInterval_);
         timer_.start(frameInterval_ * presentEvery_);
     } else {

@@ -78,7 +78,9 @@ public:
     // shows no more pictures a second than it refreshes; but each wake-up
     // and each present cost this process and the X server a share of a
     // core, so waking and presenting faster than the screen only costs.
-    // 1 (the default) wakes for every frame event.
+    // A control with a window follows the window's screen, and sets this
+    // itself whenever its frame events start; without one, 1 (the default)
+    // wakes for every frame event.
     void setPresentEvery(int frames);
     // The frame timer's work at nowMs (a reading of tickClock's monotonic
     // clock): the frame events due by then, at most twice the usual number;

@@ -132,21 +132,8 @@ void SaverWindow::paint(const std::vector<QRect>& rects) {
 
 void SaverWindow::paintScaled(const std::vector<QRect>& rects) {
     // The server scales the frame where it lies and fills the bars.
-    const QRect target = frame_ != nullptr ? scaler_.target() : QRect();
-    std::vector<QRect> shown;
-    std::vector<QRect> bars;
-    for (const QRect& rect : rects) {
-        if (!target.contains(rect)) {
-            for (const QRect& bar : QRegion(rect) - target) {
-                bars.push_back(bar);
-            }
-        }
-        const QRect inside = rect & target;
-        if (!inside.isEmpty()) {
-            shown.push_back(inside);
-        }
-    }
-    presenter_->present(shown, bars);
+    const Parts parts = splitAtFrame(rects);
+    presenter_->present(parts.shown, parts.bars);
 }
 
 void SaverWindow::frameWillChange() {
@@ -155,18 +142,33 @@ void SaverWindow::frameWillChange() {
     }
 }
 
-void SaverWindow::paintInto(QImage& picture, const std::vector<QRect>& rects) {
+SaverWindow::Parts SaverWindow::splitAtFrame(const std::vector<QRect>& rects) const {
     const QRect target = frame_ != nullptr ? scaler_.target() : QRect();
+    Parts parts;
     for (const QRect& rect : rects) {
         if (!target.contains(rect)) {
-            QPainter painter(&picture);
             for (const QRect& bar : QRegion(rect) - target) {
-                painter.fillRect(bar, Qt::black);
+                parts.bars.push_back(bar);
             }
         }
-        if (rect.intersects(target)) {
-            scaler_.scale(*frame_, picture, rect & target);
+        const QRect inside = rect & target;
+        if (!inside.isEmpty()) {
+            parts.shown.push_back(inside);
         }
+    }
+    return parts;
+}
+
+void SaverWindow::paintInto(QImage& picture, const std::vector<QRect>& rects) {
+    const Parts parts = splitAtFrame(rects);
+    if (!parts.bars.empty()) {
+        QPainter painter(&picture);
+        for (const QRect& bar : parts.bars) {
+            painter.fillRect(bar, Qt::black);
+        }
+    }
+    for (const QRect& rect : parts.shown) {
+        scaler_.scale(*frame_, picture, rect);
     }
 }
 

@@ -74,6 +74,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Window rectangles split at the frame's target: the parts that show
+    // the frame, and the bars around it.
+    struct Parts {
+        std::vector<QRect> shown;
+        std::vector<QRect> bars;
+    };
+    Parts splitAtFrame(const std::vector<QRect>& rects) const;
+
     // rects: window rectangles that do not overlap.
     void paint(const std::vector<QRect>& rects);
     void paintInto(QImage& picture, const std::vector<QRect>& rects);

@@ -1,7 +1,5 @@
 #include "startup/app/SaverApp.h"
 
-#include <QScreen>
-
 #include "platform/X11Connection.h"
 
 SaverApp::SaverApp(std::string installPath)
@@ -33,10 +31,6 @@ bool SaverApp::Start() {
         return false;
     }
     window_.showSaver();
-    if (const QScreen* screen = window_.screen()) {
-        draw_.setPresentEvery(QtDrawControl::framesPerRefresh(
-            screen->refreshRate(), QtDrawControl::DefaultFrameIntervalMs));
-    }
     host_.SetScreenSaverRunning(true);
     return true;
 }
